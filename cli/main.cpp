@@ -1,0 +1,39 @@
+// vellumix4: drives the VELLUMiX4 plug-in through the substitute host, the way a
+// person drives it in the editor.
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+#include "commands/info.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"vellumix4 — live vector effects, 3D transforms and distortion tools on SVG files"};
+  app.set_version_flag("--version", std::string("vellumix4 ") + VX_VERSION + " (VELLUMiX4 plug-in ver4.5)");
+  app.require_subcommand(1);
+
+  vxcli::SessionOptions session;
+  auto addSessionOptions = [&](CLI::App* command) {
+    command->add_option("--plugin", session.pluginPath, "plug-in file to load (default: beside this program)");
+    command->add_option("--host-version", session.hostVersion, "major version the host reports")
+        ->check(CLI::Range(1, 99));
+    command->add_flag("-v,--verbose", session.verbose, "print the plug-in's debugger output");
+    command->add_flag("-q,--quiet", session.quiet, "no progress messages");
+  };
+
+  CLI::App* info = app.add_subcommand("info", "load and start the plug-in, show its properties and suites, stop it");
+  addSessionOptions(info);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    return app.exit(error) == 0 ? 0 : 2;
+  }
+
+  try {
+    if (info->parsed()) return vxcli::RunInfo(session, std::cout);
+  } catch (const std::exception& error) {
+    std::cerr << "vellumix4: " << error.what() << "\n";
+    return 1;
+  }
+  return 2;
+}

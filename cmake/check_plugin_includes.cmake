@@ -1,0 +1,18 @@
+# Fails when a plug-in source includes a header of the substitute host. The only
+# host headers the plug-in may see are its own interface headers in frame/host/.
+file(GLOB_RECURSE files "${PLUGIN_DIR}/*.cpp" "${PLUGIN_DIR}/*.h" "${PLUGIN_DIR}/*.def")
+set(offenders "")
+foreach(file IN LISTS files)
+  file(STRINGS "${file}" lines REGEX "^[ \t]*#[ \t]*include")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "[<\"]([./]*/)?host/" AND NOT line MATCHES "[<\"]frame/host/")
+      list(APPEND offenders "${file}: ${line}")
+    elseif(line MATCHES "\\.\\./")
+      list(APPEND offenders "${file}: ${line}")
+    endif()
+  endforeach()
+endforeach()
+if(offenders)
+  list(JOIN offenders "\n  " text)
+  message(FATAL_ERROR "The plug-in must not include the substitute host:\n  ${text}")
+endif()

@@ -1,0 +1,141 @@
+// The substitute host: a small vector-editor core that publishes the suites the
+// plug-in calls, loads plug-ins and sends them messages, and keeps account of
+// everything a plug-in holds (blocks, suites, contexts, strings) so that tests can
+// check that nothing leaks. One host lives in a process at a time, like the real
+// application; suite functions reach it through Host::Current().
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "block_registry.h"
+#include "fault_injector.h"
+#include "frame/host/suite_list.h"
+#include "host_log.h"
+#include "scripted_user.h"
+
+namespace vxhost {
+
+class LoadedPlugin;
+
+struct HostOptions {
+  int32_t majorVersion = 16;  // the host's major version as the runtime suite reports it
+  bool echoAlerts = true;     // print alerts to stderr as they are raised
+  bool echoDebug = false;     // print the plug-in's debugger output to stderr
+};
+
+struct NotifierRecord {
+  LoadedPlugin* owner;
+  std::string name;
+  std::string type;
+  bool active = true;
+};
+
+struct AnnotatorRecord {
+  LoadedPlugin* owner;
+  std::string name;
+  bool active = true;
+};
+
+class Host {
+ public:
+  explicit Host(HostOptions options = {});
+  ~Host();
+  Host(const Host&) = delete;
+  Host& operator=(const Host&) = delete;
+
+  static Host& Current();
+  static bool Exists();
+
+  const HostOptions& options() const { return options_; }
+  void SetMajorVersion(int32_t major) { options_.majorVersion = major; }
+
+  // Counts a suite call and applies fault injection. Every suite operation of the
+  // host starts with it.
+  ai::Code Enter(const char* operation) { return faults_.OnCall(operation); }
+
+  // --- suites
+  const ai::BasicSuite* basicSuite() const;
+  ai::Code AcquireSuite(const char* name, int32_t version, const void** suite);
+  ai::Code ReleaseSuite(const char* name, int32_t version);
+  // Suites currently held, with the number of holds, in the order first acquired.
+  std::vector<std::pair<std::string, int32_t>> HeldSuites() const;
+  int32_t HeldSuiteCount() const;
+
+  // --- plug-ins
+  // Loads a plug-in file: reads its property list, then its code.
+  LoadedPlugin& LoadPlugin(const std::string& path);
+  const std::vector<std::unique_ptr<LoadedPlugin>>& plugins() const { return plugins_; }
+  LoadedPlugin* FindPlugin(ai::PluginRef ref);
+
+  // Sends "AI Notifier" / "AI Notify" to every active notifier of `type`.
+  ai::Code Notify(const std::string& type, void* data = nullptr);
+
+  // --- state the suites keep
+  FaultInjector& faults() { return faults_; }
+  BlockRegistry& blocks() { return blocks_; }
+  HostLog& log() { return log_; }
+  ScriptedUser& user() { return user_; }
+  std::vector<NotifierRecord*> notifiers() const;
+  std::vector<AnnotatorRecord*> annotators() const;
+  std::vector<ai::ViewRect>& invalidatedRects() { return invalidated_; }
+
+  // Application contexts: pushes and pops must pair.
+  ai::AppContext PushContext();
+  bool PopContext(ai::AppContext context);
+  size_t contextDepth() const { return contexts_.size(); }
+  int32_t contextViolations() const { return contextViolations_; }
+
+  // Strings and file paths handed to the plug-in; each must be disposed.
+  ai::UnicodeStringRef NewString(std::u16string text);
+  const std::u16string* FindString(ai::UnicodeStringRef ref) const;
+  bool DisposeString(ai::UnicodeStringRef ref);
+  size_t liveStrings() const { return strings_.size(); }
+  ai::FilePathRef NewFilePath(std::string path);
+  const std::string* FindFilePath(ai::FilePathRef ref) const;
+  bool DisposeFilePath(ai::FilePathRef ref);
+  size_t liveFilePaths() const { return filePaths_.size(); }
+
+  NotifierRecord* AddNotifier(LoadedPlugin* owner, std::string name, std::string type);
+  AnnotatorRecord* AddAnnotator(LoadedPlugin* owner, std::string name);
+
+ private:
+  struct PublishedSuite {
+    int32_t version;
+    const void* table;
+    int32_t held = 0;
+    int64_t firstAcquired = -1;
+  };
+  template <class Suite>
+  void Publish(const Suite* table);
+  void PublishAll();
+
+  HostOptions options_;
+  FaultInjector faults_;
+  BlockRegistry blocks_;
+  HostLog log_;
+  ScriptedUser user_;
+  std::map<std::string, PublishedSuite> suites_;
+  int64_t acquisitionCounter_ = 0;
+  std::vector<std::unique_ptr<LoadedPlugin>> plugins_;
+  std::vector<std::unique_ptr<NotifierRecord>> notifiers_;
+  std::vector<std::unique_ptr<AnnotatorRecord>> annotators_;
+  std::vector<ai::ViewRect> invalidated_;
+  std::vector<uintptr_t> contexts_;
+  uintptr_t nextContext_ = 1;
+  int32_t contextViolations_ = 0;
+  std::map<uintptr_t, std::u16string> strings_;
+  std::map<uintptr_t, std::string> filePaths_;
+  uintptr_t nextHandle_ = 0x1000;
+};
+
+// Starts a suite operation: counts it and returns an injected failure.
+#define VX_HOST_ENTER()                                                            \
+  do {                                                                             \
+    if (ai::Code injected_ = ::vxhost::Host::Current().Enter(__func__)) return injected_; \
+  } while (0)
+
+}  // namespace vxhost

@@ -1,0 +1,50 @@
+// Suites the plug-in acquires whose operations no code calls yet. The host
+// publishes them so acquisition behaves as in the real application; their
+// operations arrive with the code that needs them.
+#include "suites/suite_tables.h"
+
+namespace vxhost {
+
+#define VX_PENDING_SUITE(Struct)                \
+  const ai::Struct* Struct##Table() {           \
+    static const ai::Struct table{};            \
+    return &table;                              \
+  }
+VX_PENDING_SUITE(ActionManagerSuite)
+VX_PENDING_SUITE(AnnotatorDrawerSuite)
+VX_PENDING_SUITE(ArtSuite)
+VX_PENDING_SUITE(BlendStyleSuite)
+VX_PENDING_SUITE(CharacterEncodingSuite)
+VX_PENDING_SUITE(ColorConversionSuite)
+VX_PENDING_SUITE(ColorSpaceSuite)
+VX_PENDING_SUITE(CustomColorSuite)
+VX_PENDING_SUITE(DictionarySuite)
+VX_PENDING_SUITE(DocumentViewSuite)
+VX_PENDING_SUITE(FilterSuite)
+VX_PENDING_SUITE(GradientSuite)
+VX_PENDING_SUITE(GroupSuite)
+VX_PENDING_SUITE(HitTestSuite)
+VX_PENDING_SUITE(LayerSuite)
+VX_PENDING_SUITE(LiveEffectSuite)
+VX_PENDING_SUITE(MatchingArtSuite)
+VX_PENDING_SUITE(MdMemorySuite)
+VX_PENDING_SUITE(MenuSuite)
+VX_PENDING_SUITE(PanelSuite)
+VX_PENDING_SUITE(PanelFlyoutMenuSuite)
+VX_PENDING_SUITE(PathStyleSuite)
+VX_PENDING_SUITE(PathSuite)
+VX_PENDING_SUITE(PluginGroupSuite)
+VX_PENDING_SUITE(PluginSuite)
+VX_PENDING_SUITE(PreferenceSuite)
+VX_PENDING_SUITE(RandomSuite)
+VX_PENDING_SUITE(RealBezierSuite)
+VX_PENDING_SUITE(RealMathSuite)
+VX_PENDING_SUITE(StringFormatUtilsSuite)
+VX_PENDING_SUITE(TagSuite)
+VX_PENDING_SUITE(ToolSuite)
+VX_PENDING_SUITE(TransformArtSuite)
+VX_PENDING_SUITE(URLSuite)
+VX_PENDING_SUITE(UndoSuite)
+#undef VX_PENDING_SUITE
+
+}  // namespace vxhost

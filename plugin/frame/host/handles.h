@@ -1,0 +1,33 @@
+// Opaque handles of the host. The plug-in never looks inside them; it passes them
+// back to the suite that gave them out.
+#pragma once
+
+#include <cstdint>
+
+namespace ai {
+
+using PluginRef = struct PluginOpaque*;
+using AccessRef = struct AccessOpaque*;
+using NotifierHandle = struct NotifierOpaque*;
+using AppContext = struct AppContextOpaque*;
+using UnicodeStringRef = struct UnicodeStringOpaque*;
+using FilePathRef = struct FilePathOpaque*;
+using DocumentHandle = struct DocumentOpaque*;
+using MenuItemHandle = struct MenuItemOpaque*;
+using AnnotatorHandle = struct AnnotatorOpaque*;
+using ArtHandle = struct ArtOpaque*;
+using PluginGroupHandle = struct PluginGroupOpaque*;
+using ToolHandle = struct ToolOpaque*;
+using FilterHandle = struct FilterOpaque*;
+using LiveEffectHandle = struct LiveEffectOpaque*;
+using ActionParamsRef = struct ActionParamsOpaque*;
+
+// A rectangle in view coordinates (pixels of the document window).
+struct ViewRect {
+  int32_t left;
+  int32_t top;
+  int32_t right;
+  int32_t bottom;
+};
+
+}  // namespace ai

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "document/document.h"
 #include "platform/debug_output.h"
 #include "plugin_loader.h"
 #include "suites/suite_tables.h"
@@ -32,6 +33,7 @@ Host::~Host() {
   for (auto& plugin : plugins_)
     if (plugin->codeLoaded() && plugin->started()) plugin->Shutdown();
   plugins_.clear();
+  document_.reset();
   platform::SetDebugSink(nullptr, nullptr);
   gCurrent = nullptr;
 }
@@ -95,6 +97,13 @@ int32_t Host::HeldSuiteCount() const {
   for (const auto& [name, suite] : suites_) count += suite.held;
   return count;
 }
+
+Document& Host::OpenDocument(std::unique_ptr<Document> document) {
+  document_ = std::move(document);
+  return *document_;
+}
+
+std::unique_ptr<Document> Host::CloseDocument() { return std::move(document_); }
 
 LoadedPlugin& Host::LoadPlugin(const std::string& path) {
   std::string error;

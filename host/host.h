@@ -20,6 +20,7 @@
 namespace vxhost {
 
 class LoadedPlugin;
+class Document;
 
 struct HostOptions {
   int32_t majorVersion = 16;  // the host's major version as the runtime suite reports it
@@ -74,6 +75,12 @@ class Host {
   // Sends "AI Notifier" / "AI Notify" to every active notifier of `type`.
   ai::Code Notify(const std::string& type, void* data = nullptr);
 
+  // --- documents: at most one is current
+  Document* document() { return document_.get(); }
+  // Makes `document` current (replacing any other) and tells the plug-ins.
+  Document& OpenDocument(std::unique_ptr<Document> document);
+  std::unique_ptr<Document> CloseDocument();
+
   // --- state the suites keep
   FaultInjector& faults() { return faults_; }
   BlockRegistry& blocks() { return blocks_; }
@@ -121,6 +128,7 @@ class Host {
   std::map<std::string, PublishedSuite> suites_;
   int64_t acquisitionCounter_ = 0;
   std::vector<std::unique_ptr<LoadedPlugin>> plugins_;
+  std::unique_ptr<Document> document_;
   std::vector<std::unique_ptr<NotifierRecord>> notifiers_;
   std::vector<std::unique_ptr<AnnotatorRecord>> annotators_;
   std::vector<ai::ViewRect> invalidated_;

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "frame/host/art_records.h"
 #include "frame/host/codes.h"
 #include "frame/host/handles.h"
 
@@ -83,9 +84,19 @@ struct RuntimeSuite {
   Code (*getAppMajorVersion)(int32_t* major);
 };
 
+// Document colour models and ruler units.
+namespace color_model {
+constexpr int16_t kGray = 0, kRGB = 1, kCMYK = 2;
+}
+namespace ruler_unit {
+constexpr int16_t kInches = 1, kCentimeters = 2, kPoints = 3, kPicas = 4, kMillimeters = 5, kPixels = 6, kQ = 7;
+}
+
 struct DocumentSuite {
   Code (*getCurrentDocument)(DocumentHandle* document);  // kNoDocument when none is open
   Code (*redraw)();
+  Code (*getColorModel)(int16_t* model);
+  Code (*getRulerUnits)(int16_t* units);
 };
 
 struct AnnotatorSuite {
@@ -94,42 +105,224 @@ struct AnnotatorSuite {
   Code (*invalidateRect)(const ViewRect* rect);
 };
 
+struct ArtSuite {
+  Code (*getKind)(ArtHandle art, int16_t* kind);
+  Code (*getParent)(ArtHandle art, ArtHandle* parent);           // null for a layer's group
+  Code (*getFirstChild)(ArtHandle art, ArtHandle* child);        // null when there is none
+  Code (*getNextSibling)(ArtHandle art, ArtHandle* sibling);     // null at the end
+  Code (*getPriorSibling)(ArtHandle art, ArtHandle* sibling);    // null at the start
+  // Placements are those of ai::placement, relative to `reference`.
+  Code (*newArt)(int16_t kind, int16_t placement, ArtHandle reference, ArtHandle* art);
+  Code (*disposeArt)(ArtHandle art);                             // with everything inside it
+  Code (*moveArt)(ArtHandle art, int16_t placement, ArtHandle reference);
+  Code (*duplicateArt)(ArtHandle art, int16_t placement, ArtHandle reference, ArtHandle* copy);
+  // User attributes: reads the bits of `which`; sets the bits of `which` to `value`.
+  Code (*getUserAttributes)(ArtHandle art, int32_t which, int32_t* value);
+  Code (*setUserAttributes)(ArtHandle art, int32_t which, int32_t value);
+  // Bounds under `matrix` (null: none) with the options of ai::bounds_option.
+  Code (*getBounds)(ArtHandle art, const RealMatrix* matrix, int32_t options, RealRect* bounds);
+  Code (*getLayer)(ArtHandle art, LayerHandle* layer);
+  Code (*isValid)(ArtHandle art, int32_t* valid);
+};
+
+// A path's segments are addressed by first index and count.
+struct PathSuite {
+  Code (*getSegmentCount)(ArtHandle path, int32_t* count);
+  // Sets the count: extra segments are dropped, new ones copy the last anchor.
+  Code (*setSegmentCount)(ArtHandle path, int32_t count);
+  Code (*getSegments)(ArtHandle path, int32_t first, int32_t count, SegRecord* segments);
+  // Writes segments; writing past the end lengthens the path.
+  Code (*setSegments)(ArtHandle path, int32_t first, int32_t count, const SegRecord* segments);
+  Code (*getClosed)(ArtHandle path, int32_t* closed);
+  Code (*setClosed)(ArtHandle path, int32_t closed);
+};
+
+// The style of a path; for a compound path, of its first path (setting it sets
+// every path of the compound).
+struct PathStyleSuite {
+  Code (*getPathStyle)(ArtHandle art, PathStyle* style);
+  Code (*setPathStyle)(ArtHandle art, const PathStyle* style);
+};
+
+// What to match: art of `kind` whose user attributes masked by `which` equal `value`.
+struct MatchSpec {
+  int16_t kind;
+  int32_t which;
+  int32_t value;
+};
+
+// Lists of art handles, allocated by the host through the memory suite; the
+// caller frees them there.
+struct MatchingArtSuite {
+  // The selection list: its first entry is the current layer's group, then the
+  // selected art in document order.
+  Code (*getSelectedArt)(ArtHandle** matches, int32_t* count);
+  // Art of the given specs in document order, each art once.
+  Code (*getMatchingArt)(const MatchSpec* specs, int32_t specCount, ArtHandle** matches, int32_t* count);
+};
+
+struct MdMemorySuite {
+  Code (*allocate)(size_t size, void** block);
+  Code (*dispose)(void* block);
+};
+
+struct GroupSuite {
+  Code (*getClipped)(ArtHandle group, int32_t* clipped);
+  Code (*setClipped)(ArtHandle group, int32_t clipped);
+};
+
+struct LayerSuite {
+  Code (*countLayers)(int32_t* count);
+  Code (*getNthLayer)(int32_t index, LayerHandle* layer);     // 0 is the topmost
+  Code (*getCurrentLayer)(LayerHandle* layer);
+  Code (*setCurrentLayer)(LayerHandle layer);
+  // A new layer above (placement 1) or below (2) `reference`; null reference: on top.
+  Code (*insertLayer)(LayerHandle reference, int16_t placement, LayerHandle* layer);
+  Code (*getLayerGroup)(LayerHandle layer, ArtHandle* group);  // the layer's art lives in it
+  Code (*getTitle)(LayerHandle layer, char* buffer, size_t bufferSize, size_t* length);  // UTF-8
+  Code (*setTitle)(LayerHandle layer, const char* title);
+  Code (*getVisible)(LayerHandle layer, int32_t* visible);
+  Code (*getEditable)(LayerHandle layer, int32_t* editable);
+};
+
+// Named tags on art. Only the type "string" is kept; an absent tag is kTagNotFound.
+struct TagSuite {
+  Code (*setTag)(ArtHandle art, const char* name, const char* type, const char* value);
+  Code (*getTag)(ArtHandle art, const char* name, const char* type, char* buffer, size_t bufferSize,
+                 size_t* length);
+};
+
+struct TransformArtSuite {
+  // Transforms art by `matrix` with the options of ai::transform_option.
+  Code (*transformArt)(ArtHandle art, const RealMatrix* matrix, double lineScale, int32_t options);
+};
+
+// Arithmetic as the host does it. Products and quotients saturate at
+// +-1.7976931348623158e307 instead of overflowing.
+struct RealMathSuite {
+  Code (*sine)(double radians, double* result);
+  Code (*cosine)(double radians, double* result);
+  Code (*squareRoot)(double value, double* result);
+  Code (*degreesToRadians)(double degrees, double* radians);
+  Code (*radiansToDegrees)(double radians, double* degrees);
+  Code (*multiply)(double a, double b, double* result);
+  Code (*divide)(double a, double b, double* result);
+  Code (*pointDistance)(const RealPoint* a, const RealPoint* b, double* distance);
+  Code (*pointAngle)(const RealPoint* from, const RealPoint* to, double* radians);
+  Code (*polarPoint)(double length, double radians, RealPoint* point);
+  Code (*setIdentity)(RealMatrix* matrix);
+  Code (*setTranslate)(RealMatrix* matrix, double tx, double ty);
+  Code (*setScale)(RealMatrix* matrix, double sx, double sy);
+  Code (*setRotate)(RealMatrix* matrix, double radians);
+  // result = a * b (a first, then b).
+  Code (*concat)(const RealMatrix* a, const RealMatrix* b, RealMatrix* result);
+  Code (*concatTranslate)(RealMatrix* matrix, double tx, double ty);
+  Code (*concatRotate)(RealMatrix* matrix, double radians);
+  Code (*concatScale)(RealMatrix* matrix, double sx, double sy);
+  Code (*invert)(const RealMatrix* matrix, RealMatrix* inverse);
+  Code (*transformPoint)(const RealMatrix* matrix, const RealPoint* point, RealPoint* result);
+  Code (*unionRect)(const RealRect* a, const RealRect* b, RealRect* result);
+};
+
+// A seeded generator: the same seed gives the same sequence on every machine.
+struct RandomSuite {
+  Code (*setSeed)(int32_t seed);
+  Code (*nextUniform)(double* value);  // in [0, 1)
+};
+
+struct UndoSuite {
+  // Reverts every change made since the current undo context began: the current
+  // message, or for a tool drag, everything since the mouse went down.
+  Code (*revertChanges)();
+};
+
+struct BlendStyleSuite {
+  Code (*getOpacity)(ArtHandle art, double* opacity);  // 0..1
+  Code (*setOpacity)(ArtHandle art, double opacity);
+};
+
+namespace custom_color_kind {
+constexpr int32_t kFour = 0, kThree = 1;
+}
+
+struct CustomColorSuite {
+  Code (*newCustomColor)(const char* name, int32_t spot, int32_t kind, const double* components,
+                         CustomColorHandle* color);
+  Code (*getName)(CustomColorHandle color, char* buffer, size_t bufferSize, size_t* length);
+  Code (*isSpot)(CustomColorHandle color, int32_t* spot);
+  // The colour's process equivalent (four- or three-colour) at `tint` (0 full .. 1 white).
+  Code (*processEquivalent)(CustomColorHandle color, double tint, ColorRecord* process);
+};
+
+namespace gradient_type {
+constexpr int16_t kLinear = 0, kRadial = 1;
+}
+
+struct GradientStop {
+  double midPoint;   // percent, 13..87
+  double rampPoint;  // percent, 0..100
+  ColorRecord color;
+  double opacity;    // 0..1
+};
+
+struct GradientSuite {
+  Code (*newGradient)(GradientHandle* gradient);
+  Code (*disposeGradient)(GradientHandle gradient);
+  Code (*getType)(GradientHandle gradient, int16_t* type);
+  Code (*setType)(GradientHandle gradient, int16_t type);
+  Code (*getName)(GradientHandle gradient, char* buffer, size_t bufferSize, size_t* length);
+  Code (*setName)(GradientHandle gradient, const char* name);
+  Code (*countStops)(GradientHandle gradient, int32_t* count);
+  Code (*getStop)(GradientHandle gradient, int32_t index, GradientStop* stop);
+  Code (*setStop)(GradientHandle gradient, int32_t index, const GradientStop* stop);
+  Code (*insertStop)(GradientHandle gradient, int32_t index, const GradientStop* stop);
+  Code (*deleteStop)(GradientHandle gradient, int32_t index);
+};
+
+namespace hit_type {
+constexpr int32_t kNothing = 0, kAnchor = 1, kInHandle = 2, kCurve = 3, kFill = 4;
+}
+
+struct HitResult {
+  int32_t type;          // ai::hit_type
+  ArtHandle art;         // the path (or the art) that was hit
+  ArtHandle group;       // the topmost group above it, or the art itself
+  int32_t segment;       // index of the segment at the start of the hit curve, or of the anchor
+  double t;              // parameter along the curve from `segment` to the next, 0..1
+  RealPoint point;       // the point on the art
+};
+
+struct HitTestSuite {
+  // Hits the topmost art within `tolerance` points of `where`.
+  Code (*hitTest)(const RealPoint* where, double tolerance, HitResult* result);
+};
+
+// The document window: view coordinates are pixels from its top left, y down.
+struct DocumentViewSuite {
+  Code (*artworkToView)(const RealPoint* artwork, ViewPoint* view);
+  Code (*viewToArtwork)(const ViewPoint* view, RealPoint* artwork);
+  Code (*getZoom)(double* zoom);
+};
+
 // Suites this system acquires whose operations are added as the code that calls
 // them is written.
 struct ActionManagerSuite {};
 struct AnnotatorDrawerSuite {};
-struct ArtSuite {};
-struct BlendStyleSuite {};
 struct CharacterEncodingSuite {};
 struct ColorConversionSuite {};
 struct ColorSpaceSuite {};
-struct CustomColorSuite {};
 struct DictionarySuite {};
-struct DocumentViewSuite {};
 struct FilterSuite {};
-struct GradientSuite {};
-struct GroupSuite {};
-struct HitTestSuite {};
-struct LayerSuite {};
 struct LiveEffectSuite {};
-struct MatchingArtSuite {};
-struct MdMemorySuite {};
 struct MenuSuite {};
 struct PanelSuite {};
 struct PanelFlyoutMenuSuite {};
-struct PathStyleSuite {};
-struct PathSuite {};
 struct PluginGroupSuite {};
 struct PluginSuite {};
 struct PreferenceSuite {};
-struct RandomSuite {};
 struct RealBezierSuite {};
-struct RealMathSuite {};
 struct StringFormatUtilsSuite {};
-struct TagSuite {};
 struct ToolSuite {};
-struct TransformArtSuite {};
 struct URLSuite {};
-struct UndoSuite {};
 
 }  // namespace ai

@@ -6,8 +6,11 @@
 
 namespace vxhost {
 
-BlockRegistry::~BlockRegistry() {
+BlockRegistry::~BlockRegistry() { FreeAll(); }
+
+void BlockRegistry::FreeAll() {
   for (auto& [block, info] : live_) std::free(block);
+  live_.clear();
 }
 
 void* BlockRegistry::Allocate(size_t size, const std::string& name) {

@@ -1,6 +1,7 @@
 #include "host.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
 #include "document/document.h"
@@ -103,7 +104,33 @@ Document& Host::OpenDocument(std::unique_ptr<Document> document) {
   return *document_;
 }
 
-std::unique_ptr<Document> Host::CloseDocument() { return std::move(document_); }
+std::unique_ptr<Document> Host::CloseDocument() {
+  toolDrag_ = false;
+  return std::move(document_);
+}
+
+namespace {
+bool Is(const char* text, const char* expected) { return text != nullptr && std::strcmp(text, expected) == 0; }
+}  // namespace
+
+void Host::BeginMessage(const char* caller, const char* selector) {
+  if (messageDepth_++ > 0 || document_ == nullptr) return;
+  if (Is(caller, ai::callers::kTool) && Is(selector, ai::selectors::kMouseDown)) {
+    toolDrag_ = true;
+    document_->undo().Begin();
+    return;
+  }
+  if (toolDrag_) return;
+  document_->undo().Begin();
+}
+
+void Host::EndMessage(const char* caller, const char* selector) {
+  if (--messageDepth_ > 0 || document_ == nullptr) return;
+  if (toolDrag_ && !(Is(caller, ai::callers::kTool) && Is(selector, ai::selectors::kMouseUp))) return;
+  toolDrag_ = false;
+  document_->undo().End();
+  document_->CollectGarbage();
+}
 
 LoadedPlugin& Host::LoadPlugin(const std::string& path) {
   std::string error;

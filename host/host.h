@@ -15,6 +15,7 @@
 #include "fault_injector.h"
 #include "frame/host/suite_list.h"
 #include "host_log.h"
+#include "random_generator.h"
 #include "scripted_user.h"
 
 namespace vxhost {
@@ -81,11 +82,18 @@ class Host {
   Document& OpenDocument(std::unique_ptr<Document> document);
   std::unique_ptr<Document> CloseDocument();
 
+  // Undo contexts follow messages: each message is one context, except that a
+  // tool drag is one context from mouse down to mouse up. Nested messages share
+  // the outermost one.
+  void BeginMessage(const char* caller, const char* selector);
+  void EndMessage(const char* caller, const char* selector);
+
   // --- state the suites keep
   FaultInjector& faults() { return faults_; }
   BlockRegistry& blocks() { return blocks_; }
   HostLog& log() { return log_; }
   ScriptedUser& user() { return user_; }
+  RandomGenerator& random() { return random_; }
   std::vector<NotifierRecord*> notifiers() const;
   std::vector<AnnotatorRecord*> annotators() const;
   std::vector<ai::ViewRect>& invalidatedRects() { return invalidated_; }
@@ -125,10 +133,13 @@ class Host {
   BlockRegistry blocks_;
   HostLog log_;
   ScriptedUser user_;
+  RandomGenerator random_;
   std::map<std::string, PublishedSuite> suites_;
   int64_t acquisitionCounter_ = 0;
   std::vector<std::unique_ptr<LoadedPlugin>> plugins_;
   std::unique_ptr<Document> document_;
+  int32_t messageDepth_ = 0;
+  bool toolDrag_ = false;
   std::vector<std::unique_ptr<NotifierRecord>> notifiers_;
   std::vector<std::unique_ptr<AnnotatorRecord>> annotators_;
   std::vector<ai::ViewRect> invalidated_;

@@ -149,7 +149,9 @@ ai::Code LoadedPlugin::Send(const char* caller, const char* selector, ai::Messag
   header.plugin = ref();
   header.globals = globals_;
   header.basic = host_.basicSuite();
+  host_.BeginMessage(caller, selector);
   const ai::Code code = entry_(caller, selector, &header);
+  host_.EndMessage(caller, selector);
   globals_ = header.globals;
   return code;
 }

@@ -191,8 +191,6 @@ void Document::WillChange(Art* art) {
 
 void Document::CollectGarbage() {
   if (undo_.active()) return;
-  std::unordered_set<Art*> keep;
-  for (const auto& layer : layers_) keep.insert(layer->group);
   arts_.erase(std::remove_if(arts_.begin(), arts_.end(),
                              [&](const std::unique_ptr<Art>& art) { return live_.count(art.get()) == 0; }),
               arts_.end());

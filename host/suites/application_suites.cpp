@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "document/document.h"
 #include "host.h"
 #include "plugin_loader.h"
 #include "suites/suite_tables.h"
@@ -26,7 +27,28 @@ ai::Code GetCurrentDocument(ai::DocumentHandle* document) {
   if (document == nullptr) return ai::kBadParameter;
   *document = nullptr;
   VX_HOST_ENTER();
-  return ai::kNoDocument;
+  Document* current = Host::Current().document();
+  if (current == nullptr) return ai::kNoDocument;
+  *document = reinterpret_cast<ai::DocumentHandle>(current);
+  return ai::kNoError;
+}
+
+ai::Code GetColorModel(int16_t* model) {
+  if (model == nullptr) return ai::kBadParameter;
+  VX_HOST_ENTER();
+  Document* current = Host::Current().document();
+  if (current == nullptr) return ai::kNoDocument;
+  *model = current->colorModel;
+  return ai::kNoError;
+}
+
+ai::Code GetRulerUnits(int16_t* units) {
+  if (units == nullptr) return ai::kBadParameter;
+  VX_HOST_ENTER();
+  Document* current = Host::Current().document();
+  if (current == nullptr) return ai::kNoDocument;
+  *units = current->rulerUnit;
+  return ai::kNoError;
 }
 
 ai::Code Redraw() {
@@ -108,7 +130,7 @@ ai::Code InvalidateRect(const ai::ViewRect* rect) {
 }
 
 const ai::RuntimeSuite kRuntime = {GetAppMajorVersion};
-const ai::DocumentSuite kDocument = {GetCurrentDocument, Redraw};
+const ai::DocumentSuite kDocument = {GetCurrentDocument, Redraw, GetColorModel, GetRulerUnits};
 const ai::FoldersSuite kFolders = {FindFolder};
 const ai::FilePathSuite kFilePath = {FromPlatformPath, ToPlatformPath, DisposeFilePath};
 const ai::AnnotatorSuite kAnnotator = {AddAnnotator, SetAnnotatorActive, InvalidateRect};

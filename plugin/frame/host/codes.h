@@ -34,5 +34,7 @@ constexpr Code kTagNotFound = FourCC("TGNF");
 constexpr Code kUserCanceled = FourCC("Cncl");
 constexpr Code kBadParameter = FourCC("PARM");
 constexpr Code kStop = FourCC("STOP");
+constexpr Code kWrongArtKind = FourCC("KND?");   // the operation does not apply to this kind of art
+constexpr Code kNotInDocument = FourCC("ART?");  // a handle that is not (or no longer) art of the document
 
 }  // namespace ai

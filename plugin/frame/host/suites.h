@@ -280,7 +280,7 @@ struct GradientSuite {
 };
 
 namespace hit_type {
-constexpr int32_t kNothing = 0, kAnchor = 1, kInHandle = 2, kCurve = 3, kFill = 4;
+constexpr int32_t kNothing = -1, kAnchor = 0, kInHandle = 1, kOutHandle = 2, kCurve = 3, kFill = 4;
 }
 
 struct HitResult {

@@ -41,6 +41,16 @@ ai::Code GetPluginName(ai::PluginRef plugin, const char** name) {
   return ai::kNoError;
 }
 
+ai::Code GetPluginFile(ai::PluginRef plugin, ai::FilePathRef* file) {
+  if (file == nullptr) return ai::kBadParameter;
+  *file = nullptr;
+  VX_HOST_ENTER();
+  LoadedPlugin* loaded = Host::Current().FindPlugin(plugin);
+  if (loaded == nullptr) return ai::kBadParameter;
+  *file = Host::Current().NewFilePath(loaded->path());
+  return ai::kNoError;
+}
+
 ai::Code AddNotifier(ai::PluginRef plugin, const char* name, const char* type, ai::NotifierHandle* notifier) {
   VX_HOST_ENTER();
   Host& host = Host::Current();
@@ -75,7 +85,7 @@ ai::Code PopAppContext(ai::AppContext context) {
 }
 
 const ai::AccessSuite kAccess = {AcquirePlugin, ReleasePlugin};
-const ai::PluginsSuite kPlugins = {SetPluginName, GetPluginName};
+const ai::PluginsSuite kPlugins = {SetPluginName, GetPluginName, GetPluginFile};
 const ai::NotifierSuite kNotifier = {AddNotifier, SetNotifierActive};
 const ai::ContextSuite kContext = {PushAppContext, PopAppContext};
 

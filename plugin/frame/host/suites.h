@@ -37,6 +37,8 @@ struct AccessSuite {
 struct PluginsSuite {
   Code (*setPluginName)(PluginRef plugin, const char* name);
   Code (*getPluginName)(PluginRef plugin, const char** name);
+  // The plug-in's own file, as a host path the caller disposes.
+  Code (*getPluginFile)(PluginRef plugin, FilePathRef* file);
 };
 
 struct NotifierSuite {

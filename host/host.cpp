@@ -184,6 +184,16 @@ AnnotatorRecord* Host::AddAnnotator(LoadedPlugin* owner, std::string name) {
   return annotators_.back().get();
 }
 
+void Host::ForgetRegistrations(LoadedPlugin* owner) {
+  app_.Forget(owner);
+  auto drop = [owner](auto& list) {
+    list.erase(std::remove_if(list.begin(), list.end(), [owner](const auto& entry) { return entry->owner == owner; }),
+               list.end());
+  };
+  drop(notifiers_);
+  drop(annotators_);
+}
+
 ai::AppContext Host::PushContext() {
   contexts_.push_back(nextContext_++);
   return reinterpret_cast<ai::AppContext>(contexts_.back());

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app_registry.h"
 #include "block_registry.h"
 #include "fault_injector.h"
 #include "frame/host/suite_list.h"
@@ -94,6 +95,7 @@ class Host {
   HostLog& log() { return log_; }
   ScriptedUser& user() { return user_; }
   RandomGenerator& random() { return random_; }
+  AppRegistry& app() { return app_; }
   std::vector<NotifierRecord*> notifiers() const;
   std::vector<AnnotatorRecord*> annotators() const;
   std::vector<ai::ViewRect>& invalidatedRects() { return invalidated_; }
@@ -113,6 +115,9 @@ class Host {
   const std::string* FindFilePath(ai::FilePathRef ref) const;
   bool DisposeFilePath(ai::FilePathRef ref);
   size_t liveFilePaths() const { return filePaths_.size(); }
+
+  // Drops everything a plug-in registered: after a failed startup and at shutdown.
+  void ForgetRegistrations(LoadedPlugin* owner);
 
   NotifierRecord* AddNotifier(LoadedPlugin* owner, std::string name, std::string type);
   AnnotatorRecord* AddAnnotator(LoadedPlugin* owner, std::string name);
@@ -134,6 +139,7 @@ class Host {
   HostLog log_;
   ScriptedUser user_;
   RandomGenerator random_;
+  AppRegistry app_;
   std::map<std::string, PublishedSuite> suites_;
   int64_t acquisitionCounter_ = 0;
   std::vector<std::unique_ptr<LoadedPlugin>> plugins_;

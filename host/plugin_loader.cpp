@@ -158,12 +158,16 @@ ai::Code LoadedPlugin::Send(const char* caller, const char* selector, ai::Messag
 
 ai::Code LoadedPlugin::Startup() {
   ai::InterfaceMessage message{};
-  return Send(ai::callers::kInterface, ai::selectors::kStartup, message);
+  const ai::Code code = Send(ai::callers::kInterface, ai::selectors::kStartup, message);
+  if (code != ai::kNoError) host_.ForgetRegistrations(this);
+  return code;
 }
 
 ai::Code LoadedPlugin::Shutdown() {
   ai::InterfaceMessage message{};
-  return Send(ai::callers::kInterface, ai::selectors::kShutdown, message);
+  const ai::Code code = Send(ai::callers::kInterface, ai::selectors::kShutdown, message);
+  host_.ForgetRegistrations(this);
+  return code;
 }
 
 ai::Code LoadedPlugin::Unload(bool forceUnmap) {

@@ -12,21 +12,14 @@ namespace vxhost {
   }
 VX_PENDING_SUITE(ActionManagerSuite)
 VX_PENDING_SUITE(AnnotatorDrawerSuite)
-VX_PENDING_SUITE(CharacterEncodingSuite)
 VX_PENDING_SUITE(ColorConversionSuite)
 VX_PENDING_SUITE(ColorSpaceSuite)
 VX_PENDING_SUITE(DictionarySuite)
-VX_PENDING_SUITE(FilterSuite)
-VX_PENDING_SUITE(LiveEffectSuite)
-VX_PENDING_SUITE(MenuSuite)
 VX_PENDING_SUITE(PanelSuite)
 VX_PENDING_SUITE(PanelFlyoutMenuSuite)
-VX_PENDING_SUITE(PluginGroupSuite)
-VX_PENDING_SUITE(PluginSuite)
 VX_PENDING_SUITE(PreferenceSuite)
 VX_PENDING_SUITE(RealBezierSuite)
 VX_PENDING_SUITE(StringFormatUtilsSuite)
-VX_PENDING_SUITE(ToolSuite)
 VX_PENDING_SUITE(URLSuite)
 #undef VX_PENDING_SUITE
 

@@ -2,6 +2,9 @@
 // stops the plug-in and routes host messages to the controllers that own them.
 #pragma once
 
+#include "frame/controllers.h"
+#include "frame/globals.h"
+#include "frame/host/art_records.h"
 #include "frame/host/handles.h"
 #include "frame/plugin.h"
 
@@ -10,7 +13,12 @@ namespace vx {
 // The main object's own fields beyond Plugin's, in one plain record (see
 // ReattachMainObject).
 struct MainObjectFields {
-  ai::ViewRect annotationRect;  // last annotation box, in view coordinates
+  VELLUMiX4Globals* globals;             // kept here too, so a reload can publish it again
+  EffectPaletteCtrlr* effectController;  // at most one effect palette's controller
+  ToolPaletteCtrlr* toolController;      // at most one tool palette's controller
+  ai::RealPoint lastDragPoint;           // where the last tool drag message was
+  ai::ViewRect annotationRect;           // last annotation box, in view coordinates
+  ai::NotifierHandle notifiers[7];       // the notifiers but the selection's, in registration order
 };
 
 class VELLUMiX4Plugin : public Plugin {
@@ -21,6 +29,11 @@ class VELLUMiX4Plugin : public Plugin {
 
   ai::Code OnStartup(ai::InterfaceMessage* message) override;
   ai::Code OnShutdown(ai::InterfaceMessage* message) override;
+  ai::Code OnNotify(ai::NotifierMessage* message) override;
+  ai::Code OnMenuGo(ai::MenuMessage* message) override;
+  ai::Code OnMenuUpdate(ai::MenuMessage* message) override;
+  ai::Code OnPluginGroupNotifyEdits(ai::PluginGroupMessage* message) override;
+  ai::Code OnPluginGroupUpdate(ai::PluginGroupMessage* message) override;
   ai::Code HandleMessage(const char* caller, const char* selector, void* message) override;
   void SetGlobalPlugin(Plugin* plugin) override;
 
@@ -28,6 +41,16 @@ class VELLUMiX4Plugin : public Plugin {
 
  private:
   ai::Code HandleAnnotation(const char* selector, void* message);
+  ai::Code Register();
+  // Opens the palette of an effect; with `toggle` an open palette of the same
+  // effect closes instead.
+  ai::Code OpenEffectPalette(int16_t index, bool toggle);
+  void CloseEffectPalette();
+  void CloseToolPalette();
+  void RefreshPalettes(int32_t flags);
+  ai::Code ReadRulerUnit();
+  // The index whose plugin group is `group`, in the order updates compare them; -1 if none.
+  static int16_t EffectOfGroup(ai::PluginGroupHandle group);
 
   MainObjectFields main_;
 };

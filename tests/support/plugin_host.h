@@ -31,9 +31,11 @@ class PluginHostTest : public ::testing::Test {
     EXPECT_EQ(plugin.accessCount(), 0);
   }
 
-  ai::Code SendMenuGo() {
-    ai::MenuMessage message{};
-    return plugin.Send(ai::callers::kMenu, ai::selectors::kGo, message);
+  // A message the plug-in does not handle: the frame answers it with the
+  // debugger warning, which shows that the decoder ran.
+  ai::Code SendUnhandled() {
+    ai::MessageHeader message{};
+    return plugin.Send(ai::callers::kFileFormat, ai::selectors::kGo, message);
   }
 };
 

@@ -306,25 +306,108 @@ struct DocumentViewSuite {
   Code (*getZoom)(double* zoom);
 };
 
+// Text encodings the character-encoding suite converts between.
+namespace text_encoding {
+constexpr int32_t kUtf8 = 1;
+constexpr int32_t kPlatform = 2;  // the system's code page (932 here)
+}  // namespace text_encoding
+
+struct CharacterEncodingSuite {
+  // Converts `sourceLength` bytes; writes at most `destinationSize` bytes (no
+  // terminator added) and reports the converted length.
+  Code (*convert)(const char* source, size_t sourceLength, int32_t sourceEncoding, char* destination,
+                  size_t destinationSize, int32_t destinationEncoding, size_t* convertedLength);
+};
+
+using MenuGroupHandle = struct MenuGroupOpaque*;
+
+struct MenuSuite {
+  // Adds an item named `name` to the menu group `group`; `platformText` is in
+  // the platform encoding. Option 1 asks for the host's own update of the item.
+  Code (*addMenuItem)(PluginRef plugin, const char* name, const char* group, const char* platformText,
+                      int32_t options, MenuItemHandle* item);
+  // Turns an item into a submenu holding the new group `name`.
+  Code (*addSubmenuGroup)(const char* name, MenuItemHandle item, MenuGroupHandle* group);
+  Code (*checkItem)(MenuItemHandle item, int32_t checked);
+  Code (*enableItem)(MenuItemHandle item, int32_t enabled);
+  Code (*getItemName)(MenuItemHandle item, const char** name);
+  // The host enables the item by itself: `action` 1 enables it when the
+  // selection condition holds; `selected` 2 means "a path is selected".
+  Code (*setAutomaticUpdate)(MenuItemHandle item, int32_t action, int32_t selected);
+};
+
+struct PluginGroupData {
+  int32_t major;
+  int32_t minor;
+  const char* description;  // platform encoding
+};
+
+struct PluginGroupSuite {
+  Code (*addPluginGroup)(PluginRef plugin, const char* name, const PluginGroupData* data, int32_t options,
+                         PluginGroupHandle* group);
+  Code (*getName)(PluginGroupHandle group, const char** name);
+  // The plugin group a live object (kind 10) belongs to.
+  Code (*getArtPluginGroup)(ArtHandle art, PluginGroupHandle* group);
+};
+
+struct FilterSuite {
+  // `category` and `title` are length-prefixed strings (first byte the length,
+  // at most 255) in the platform encoding.
+  Code (*addFilter)(PluginRef plugin, const char* name, const unsigned char* category, const unsigned char* title,
+                    int32_t options, FilterHandle* filter);
+  Code (*getMenuItem)(FilterHandle filter, MenuItemHandle* item);
+};
+
+struct LiveEffectData {
+  const char* name;
+  const char* title;  // UTF-8
+  int32_t major;
+  int32_t minor;
+  int32_t inputPreference;
+  int32_t styleFlags;
+};
+
+struct LiveEffectSuite {
+  Code (*addLiveEffect)(PluginRef plugin, const LiveEffectData* data, LiveEffectHandle* effect);
+  // A menu item for the effect under `category` with `title` (UTF-8).
+  Code (*addMenuItem)(LiveEffectHandle effect, const char* name, const char* category, const char* title,
+                      MenuItemHandle* item);
+};
+
+struct ToolData {
+  const char* title;        // UTF-8
+  const char* tooltip;      // UTF-8
+  int32_t iconId;           // PNG resource of the plug-in
+  int32_t darkIconId;       // the dark-interface variant
+  int32_t sameGroupAs;      // a tool number, or kNoTool for a new group
+  int32_t sameToolsetAs;    // a tool number, or kNoTool for a new toolset in the group
+};
+constexpr int32_t kNoTool = -2;
+
+struct ToolSuite {
+  Code (*addTool)(PluginRef plugin, const char* name, const ToolData* data, int32_t options, ToolHandle* tool);
+  // The host's number of the tool with this title.
+  Code (*getToolNumber)(const char* title, int32_t* number);
+};
+
+// The host's record of a plug-in's option flags.
+struct PluginSuite {
+  Code (*getOptions)(PluginRef plugin, int32_t* options);
+  Code (*setOptions)(PluginRef plugin, int32_t options);
+};
+
 // Suites this system acquires whose operations are added as the code that calls
 // them is written.
 struct ActionManagerSuite {};
 struct AnnotatorDrawerSuite {};
-struct CharacterEncodingSuite {};
 struct ColorConversionSuite {};
 struct ColorSpaceSuite {};
 struct DictionarySuite {};
-struct FilterSuite {};
-struct LiveEffectSuite {};
-struct MenuSuite {};
 struct PanelSuite {};
 struct PanelFlyoutMenuSuite {};
-struct PluginGroupSuite {};
-struct PluginSuite {};
 struct PreferenceSuite {};
 struct RealBezierSuite {};
 struct StringFormatUtilsSuite {};
-struct ToolSuite {};
 struct URLSuite {};
 
 }  // namespace ai

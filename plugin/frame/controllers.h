@@ -1,0 +1,53 @@
+// Controllers: the objects that own one palette and the work behind it. The main
+// object creates them by index through two factories and routes messages to them.
+#pragma once
+
+#include "frame/host/messages.h"
+
+namespace vx {
+
+class VELLUMiX4Ctrlr {
+ public:
+  virtual ~VELLUMiX4Ctrlr() = default;
+  virtual ai::Code Entry() { return ai::kNoError; }
+  virtual ai::Code RefreshVisibility() { return ai::kNoError; }
+};
+
+// What the main object asks of the controller of an effect palette.
+class EffectPaletteCtrlr : public VELLUMiX4Ctrlr {
+ public:
+  virtual bool PaletteShown() const = 0;
+  virtual void HidePalette() = 0;
+  // Loads the palette from the selection and shows it.
+  virtual ai::Code LoadFromSelection(bool forceRedraw) = 0;
+  // Rewrites the palette's controls from the record (flags say why).
+  virtual void Refresh(int32_t flags) = 0;
+};
+
+// What the main object asks of the controller of a tool palette.
+class ToolPaletteCtrlr : public VELLUMiX4Ctrlr {
+ public:
+  virtual bool PaletteShown() const = 0;
+  virtual void HidePalette() = 0;
+  virtual void Refresh(int32_t flags) = 0;
+};
+
+// Factories by index; an index without a controller yields null.
+using EffectFactory = EffectPaletteCtrlr* (*)(int16_t effectIndex, void* record);
+using ToolFactory = ToolPaletteCtrlr* (*)(int16_t paletteIndex);
+
+EffectPaletteCtrlr* CreateEffectController(int16_t effectIndex, void* record);
+ToolPaletteCtrlr* CreateToolController(int16_t paletteIndex);
+
+// Installs the factory of one effect or tool index (each controller's file
+// registers its own; tests install their own).
+void SetEffectFactory(int16_t effectIndex, EffectFactory factory);
+void SetToolFactory(int16_t paletteIndex, ToolFactory factory);
+
+// Refresh flags of palettes.
+namespace refresh {
+constexpr int32_t kOpened = 1, kPresetFromMenu = 2, kPresetChosen = 4, kFromSelection = 8, kRulerUnit = 16,
+                  kToolData = 64;
+}
+
+}  // namespace vx

@@ -142,6 +142,14 @@ LoadedPlugin& Host::LoadPlugin(const std::string& path) {
   return *plugins_.back();
 }
 
+LoadedPlugin& Host::AttachPlugin(const std::string& path, ai::PluginMainFunction entry) {
+  std::string error;
+  std::optional<PropertyList> properties = ReadPropertyList(path, error);
+  if (!properties) throw std::runtime_error(error);
+  plugins_.push_back(std::make_unique<LoadedPlugin>(*this, path, std::move(*properties), entry));
+  return *plugins_.back();
+}
+
 LoadedPlugin* Host::FindPlugin(ai::PluginRef ref) {
   for (auto& plugin : plugins_)
     if (plugin->ref() == ref) return plugin.get();

@@ -14,6 +14,7 @@
 #include "app_registry.h"
 #include "block_registry.h"
 #include "fault_injector.h"
+#include "frame/host/messages.h"
 #include "frame/host/suite_list.h"
 #include "host_log.h"
 #include "random_generator.h"
@@ -71,6 +72,9 @@ class Host {
   // --- plug-ins
   // Loads a plug-in file: reads its property list, then its code.
   LoadedPlugin& LoadPlugin(const std::string& path);
+  // Takes a plug-in whose code is linked into this program, with the property
+  // list of `path` (tests use it to reach the plug-in's own objects).
+  LoadedPlugin& AttachPlugin(const std::string& path, ai::PluginMainFunction entry);
   const std::vector<std::unique_ptr<LoadedPlugin>>& plugins() const { return plugins_; }
   LoadedPlugin* FindPlugin(ai::PluginRef ref);
 

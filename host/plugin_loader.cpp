@@ -94,10 +94,13 @@ std::optional<PropertyList> ReadPropertyList(const std::string& path, std::strin
 LoadedPlugin::LoadedPlugin(Host& host, std::string path, PropertyList properties)
     : host_(host), path_(std::move(path)), properties_(std::move(properties)) {}
 
+LoadedPlugin::LoadedPlugin(Host& host, std::string path, PropertyList properties, ai::PluginMainFunction entry)
+    : host_(host), path_(std::move(path)), properties_(std::move(properties)), inProcess_(true), entry_(entry) {}
+
 LoadedPlugin::~LoadedPlugin() { UnloadCode(); }
 
 bool LoadedPlugin::LoadCode(std::string& error) {
-  if (library_ != nullptr) return true;
+  if (library_ != nullptr || inProcess_) return true;
   std::string file = path_;
   if (loads_ > 0) {
     // A reload maps a fresh copy, so the code really is new to the process.
@@ -133,6 +136,7 @@ bool LoadedPlugin::LoadCode(std::string& error) {
 }
 
 void LoadedPlugin::UnloadCode() {
+  if (inProcess_) return;
   if (library_ != nullptr) dlclose(library_);
   library_ = nullptr;
   entry_ = nullptr;

@@ -39,6 +39,8 @@ std::string FourCharText(int32_t code);
 class LoadedPlugin {
  public:
   LoadedPlugin(Host& host, std::string path, PropertyList properties);
+  // A plug-in whose code is already part of the process (tests link it in).
+  LoadedPlugin(Host& host, std::string path, PropertyList properties, ai::PluginMainFunction entry);
   ~LoadedPlugin();
   LoadedPlugin(const LoadedPlugin&) = delete;
   LoadedPlugin& operator=(const LoadedPlugin&) = delete;
@@ -47,7 +49,7 @@ class LoadedPlugin {
   // maps a fresh copy of the file, as a host does when the file was replaced.
   bool LoadCode(std::string& error);
   void UnloadCode();
-  bool codeLoaded() const { return library_ != nullptr; }
+  bool codeLoaded() const { return library_ != nullptr || inProcess_; }
 
   ai::PluginRef ref() { return reinterpret_cast<ai::PluginRef>(this); }
   const PropertyList& properties() const { return properties_; }
@@ -84,6 +86,7 @@ class LoadedPlugin {
   std::string path_;
   PropertyList properties_;
   void* library_ = nullptr;
+  bool inProcess_ = false;
   ai::PluginMainFunction entry_ = nullptr;
   std::string mappedCopy_;  // the fresh copy mapped by a reload, removed on unload
   int32_t loads_ = 0;

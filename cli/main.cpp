@@ -4,7 +4,9 @@
 
 #include <iostream>
 
+#include "commands/convert.h"
 #include "commands/info.h"
+#include "commands/inspect.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"vellumix4 — live vector effects, 3D transforms and distortion tools on SVG files"};
@@ -23,6 +25,16 @@ int main(int argc, char** argv) {
   CLI::App* info = app.add_subcommand("info", "load and start the plug-in, show its properties and suites, stop it");
   addSessionOptions(info);
 
+  vxcli::ConvertOptions convertOptions;
+  CLI::App* convert = app.add_subcommand("convert", "read an SVG file and write it back the way VELLUMiX4 writes SVG");
+  convert->add_option("input", convertOptions.input, "SVG file to read (- for standard input)")->required();
+  convert->add_option("-o,--output", convertOptions.output, "SVG file to write (- for standard output)")->required();
+  convert->add_flag("-q,--quiet", convertOptions.quiet, "no notes about what was read approximately");
+
+  std::string inspectInput;
+  CLI::App* inspect = app.add_subcommand("inspect", "print the art tree, layers, paints and settings of an SVG file");
+  inspect->add_option("input", inspectInput, "SVG file to read (- for standard input)")->required();
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -31,6 +43,8 @@ int main(int argc, char** argv) {
 
   try {
     if (info->parsed()) return vxcli::RunInfo(session, std::cout);
+    if (convert->parsed()) return vxcli::RunConvert(convertOptions, std::cerr);
+    if (inspect->parsed()) return vxcli::RunInspect(inspectInput, std::cout);
   } catch (const std::exception& error) {
     std::cerr << "vellumix4: " << error.what() << "\n";
     return 1;

@@ -22,6 +22,9 @@ struct Layer;
 // writing gives it back.
 struct SvgExtras {
   std::string id;
+  // The element's name when the art kind alone does not say it (a container is
+  // an <a> or a <switch>); empty otherwise.
+  std::string element;
   // Attributes not understood, verbatim and in order (qualified names).
   std::vector<std::pair<std::string, std::string>> attributes;
   // Declarations of the style attribute that were not understood, verbatim.

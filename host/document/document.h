@@ -72,6 +72,9 @@ class Document {
   std::vector<std::unique_ptr<Gradient>>& gradients() { return gradients_; }
   std::vector<std::unique_ptr<Pattern>>& patterns() { return patterns_; }
   std::vector<std::unique_ptr<CustomColor>>& customColors() { return customColors_; }
+  const std::vector<std::unique_ptr<Gradient>>& gradients() const { return gradients_; }
+  const std::vector<std::unique_ptr<Pattern>>& patterns() const { return patterns_; }
+  const std::vector<std::unique_ptr<CustomColor>>& customColors() const { return customColors_; }
   bool OwnsGradient(const Gradient* gradient) const;
   bool OwnsCustomColor(const CustomColor* color) const;
 

@@ -1,7 +1,8 @@
 // Parameter records are declared once, as tables of field specs. The text form,
 // defaults, preset files, palette bindings and action recording are generic code
 // driven by these tables. Each record's table lives beside its effect or tool
-// (effects/neon/neon_params.def and so on); this header is the shape of a table.
+// (effects/neon/neon_params.def and so on); this header is the shape of a table,
+// presets/record_table.h the machinery that turns a .def file into one.
 #pragma once
 
 #include <cstddef>
@@ -30,7 +31,30 @@ enum class Shown : uint8_t {
   kPercent,  // stored 1.0 = shown 100
   kDegrees,  // stored in radians, shown in degrees
   kLength,   // stored in points, shown in the document's ruler unit
-  kChoice,   // an index shown as a combo box or radio choice
+  kChoice,   // an index shown as a combo box, a list, radio or image buttons
+  kPercentOrLength,  // a feed: percent while the record's mode field is 0, a length while it is 1
+  kSeconds,  // stored in ticks (60 a second), shown in seconds
+};
+
+// The unit an action records a value with.
+enum class ActionUnit : uint8_t {
+  kNone,
+  kPercent,           // '#Prc', the stored fraction x 100 (or a value kept in percent)
+  kAngle,             // '#Ang', degrees
+  kPixels,            // '#Pxl', points
+  kResolution,        // '#Rsl'
+  kPercentOrPixels,   // '#Prc' while the record's mode field is 0, '#Pxl' while it is 1
+};
+
+// The palette controls that edit one value. `edit` is the edit field, or the one
+// control of a check box, combo box, list or cycling button; `buttons` is a
+// zero-terminated list of radio or image buttons in value order, or the
+// quick-set buttons beside an edit. 0 / null where there is none.
+struct ControlIds {
+  int32_t edit = 0;
+  int32_t spin = 0;
+  int32_t slider = 0;
+  const int32_t* buttons = nullptr;
 };
 
 struct FieldSpec {
@@ -38,12 +62,27 @@ struct FieldSpec {
   const char* key;   // text-form key ("A", "AA", ...)
   FieldType type;
   size_t offset;     // offsetof in the record
-  double defaultValue;  // in the stored unit (radians, fractions, points); points/colours use a hook
-  double minimum;       // palette clamp, in the shown unit
+  double defaultValue;  // in the stored unit (radians, fractions, points); x of a point; colours use a hook
+  double minimum;       // palette clamp, in the shown unit (both components of a point)
   double maximum;
   Shown shown;
-  int32_t controlId;     // the palette control that edits it, 0 when none
+  int32_t controlId;     // the palette control that edits it (controls.edit, else the first button, else the slider), 0 when none
   ai::Code actionKey;    // four-character action parameter key, 0 when not recorded
+
+  // --- columns beyond the basic ones
+  double defaultY = 0;            // y of a point default
+  bool defaultInDegrees = false;  // the default was declared in degrees: defaultDegrees is converted
+  double defaultDegrees = 0;      //   with the host's conversion when the record is set to defaults
+  ActionUnit actionUnit = ActionUnit::kNone;
+  ai::Code actionKeyY = 0;        // a point's second component when the action records it apart
+  ControlIds controls{};
+  ControlIds controlsY{};         // a point's second component
+  const char* nameX = nullptr;    // a point's components as people name them ("cursorH", "cursorV")
+  const char* nameY = nullptr;
+  double altMinimum = 0;          // kPercentOrLength: the clamp in points while the mode field is 1
+  double altMaximum = 0;
+  const char* modeField = nullptr;  // the field whose value chooses between percent and length
+  bool writtenLast = false;       // a key added later: written after every other key
 };
 
 // Writes the 256-byte preset file name and preset name at the head of a record.
@@ -79,5 +118,13 @@ void WriteRecordText(const RecordSpec& spec, const void* record, const char* pre
 void ReadRecordText(const RecordSpec& spec, void* record, const char* text);
 // Sets the head (preset file, preset name) and every default.
 void SetRecordDefaults(const RecordSpec& spec, void* record, const char* presetName);
+
+// Whether the record text has a line with exactly this key (the rules of reading).
+bool RecordTextHasKey(const char* text, const char* key);
+// The value text of `key` (up to the line's end, without it), or false when absent.
+bool FindRecordValue(const char* text, const char* key, const char** value, size_t* length);
+
+const FieldSpec* FindField(const RecordSpec& spec, const char* name);
+const FieldSpec* FindFieldByKey(const RecordSpec& spec, const char* key);
 
 }  // namespace vx

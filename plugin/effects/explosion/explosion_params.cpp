@@ -1,0 +1,25 @@
+#include "effects/explosion/explosion_params.h"
+
+#include <iterator>
+
+#include "presets/record_hooks.h"
+
+namespace vx {
+namespace {
+using namespace fielddef;
+#define VX_RECORD ExplosionPGParams
+constexpr FieldSpec kFields[] = {
+#include "presets/record_fields_begin_table.h"
+#include "effects/explosion/explosion_params.def"
+#include "presets/record_fields_end.h"
+};
+#undef VX_RECORD
+
+// A new arrangement for every record set to its defaults.
+void SetSeed(const RecordSpec&, void* record) { static_cast<ExplosionPGParams*>(record)->randomSeed = TickCountSeed(); }
+}  // namespace
+
+constexpr RecordSpec kExplosionPGParamsSpec{"ExplosionPGParams", "VELLUMiX4_PST_Explosion.txt", sizeof(ExplosionPGParams), kFields, std::size(kFields),
+    {SetSeed, nullptr}};
+
+}  // namespace vx

@@ -119,6 +119,8 @@ class Host {
   const std::string* FindFilePath(ai::FilePathRef ref) const;
   bool DisposeFilePath(ai::FilePathRef ref);
   size_t liveFilePaths() const { return filePaths_.size(); }
+  // Drops file paths a plug-in still holds (a test cleaning up after a refused dispose).
+  void ForgetFilePaths() { filePaths_.clear(); }
 
   // Drops everything a plug-in registered: after a failed startup and at shutdown.
   void ForgetRegistrations(LoadedPlugin* owner);

@@ -8,11 +8,14 @@
 #include "frame/platform_text.h"
 #include "frame/suite_set.h"
 #include "geometry/named_block.h"
+#include "presets/preset_folders.h"
+#include "presets/record_registry.h"
 
 namespace vx {
 namespace {
 
 constexpr char kGlobalsBlockName[] = "VELLUMiX4Globals";
+constexpr ai::Code kPresetFolderError = -1;
 constexpr char kTextBufferName[] = "Buffer";
 constexpr char kMenuGroup[] = "Window Utilities";
 constexpr char kTopGroup[] = "VELLUMiX4_Gr";
@@ -97,7 +100,40 @@ ai::Code RegisterPluginGroups(ai::PluginRef plugin, VELLUMiX4Globals& globals) {
   return ai::kNoError;
 }
 
-ai::Code AllocateRecords(VELLUMiX4Globals&) { return ai::kNoError; }
+namespace {
+// Effect indices of the record slots, in slot order.
+constexpr int16_t kRecordEffects[kRecordCount] = {0, 23, 16, 14, 13, 12, 22, 15, 17, 21, 24, 18, 19, 20};
+}  // namespace
+
+int RecordSlotOfEffect(int16_t effectIndex) {
+  if (effectIndex >= 0 && effectIndex < kFirstPlainEffect) return 0;
+  for (int slot = 1; slot < kRecordCount; ++slot)
+    if (kRecordEffects[slot] == effectIndex) return slot;
+  return -1;
+}
+
+ai::Code AllocateRecords(VELLUMiX4Globals& globals) {
+  for (int slot = 0; slot < kRecordCount; ++slot) {
+    const RecordKind* kind = FindKindByEffectIndex(kRecordEffects[slot]);
+    if (kind == nullptr) return ai::kCantHappen;
+    NamedBlock record;
+    if (ai::Code code = record.Allocate(kind->spec->size, kind->spec->recordName)) return code;
+    SetRecordDefaults(*kind->spec, record.get(), "Default Setting");
+    globals.records[slot] = record.Release();
+  }
+  return ai::kNoError;
+}
+
+ai::Code PrepareSettings(ai::PluginRef plugin, VELLUMiX4Globals& globals) {
+  std::string settings;
+  std::string defaults;
+  if (ai::Code code = FindSettingsFolder(settings)) return code;
+  if (settings.size() >= sizeof globals.settingsFolder) return kPresetFolderError;
+  std::memcpy(globals.settingsFolder, settings.c_str(), settings.size() + 1);
+  if (ai::Code code = FindDefaultsFolder(plugin, defaults)) return code;
+  const std::vector<std::string> files = SeededPresetFileNames();
+  return PrepareSettingsFolder(settings, defaults, files);
+}
 
 ai::Code BuildMenus(ai::PluginRef plugin, VELLUMiX4Globals& globals) {
   ai::MenuItemHandle item = nullptr;

@@ -16,8 +16,16 @@ ai::Code CreateGlobals();
 // Frees the records, the text buffer and the globals block.
 void FreeGlobals();
 
+// Finds the settings folder, keeps its path in the globals block, and seeds it
+// from the defaults beside the plug-in when it is new or damaged.
+ai::Code PrepareSettings(ai::PluginRef plugin, VELLUMiX4Globals& globals);
 ai::Code RegisterPluginGroups(ai::PluginRef plugin, VELLUMiX4Globals& globals);
+// The effects' records, one named block each, set to their defaults: the 3D
+// record, then Border, Circle, Cutout, Emboss, Explosion, Frame, Galaxy,
+// Generation, Neon, Reflections, Shadow, Tiling, Trail.
 ai::Code AllocateRecords(VELLUMiX4Globals& globals);
+// The slot of globals.records that holds the record of an effect index.
+int RecordSlotOfEffect(int16_t effectIndex);
 ai::Code BuildMenus(ai::PluginRef plugin, VELLUMiX4Globals& globals);
 ai::Code RegisterFractalize(ai::PluginRef plugin, VELLUMiX4Globals& globals);
 ai::Code ClearPluginOptionFlag(ai::PluginRef plugin);

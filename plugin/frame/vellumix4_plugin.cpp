@@ -41,6 +41,7 @@ ai::Code VELLUMiX4Plugin::Register() {
   if (ai::Code code = CreateGlobals()) return code;
   main_.globals = Globals();
   VELLUMiX4Globals& globals = *Globals();
+  if (ai::Code code = PrepareSettings(plugin, globals)) return code;
   if (ai::Code code = RegisterPluginGroups(plugin, globals)) return code;
   if (ai::Code code = AllocateRecords(globals)) return code;
   if (ai::Code code = BuildMenus(plugin, globals)) return code;

@@ -6,6 +6,8 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "support/settings_home.h"
+
 namespace {
 
 struct CommandRun {
@@ -15,6 +17,7 @@ struct CommandRun {
 
 CommandRun Vellumix4(const std::string& arguments) {
   CommandRun run{-1, {}};
+  static vxtest::ScopedSettingsHome settingsHome;  // the CLI's preset files go here
   const std::string command = std::string(VX_CLI_PATH) + " " + arguments + " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;

@@ -6,6 +6,7 @@
 
 #include "host.h"
 #include "plugin_loader.h"
+#include "support/settings_home.h"
 
 namespace vxtest {
 
@@ -17,6 +18,7 @@ inline vxhost::HostOptions QuietHost() {
 
 class PluginHostTest : public ::testing::Test {
  protected:
+  ScopedSettingsHome settingsHome;
   vxhost::Host host{QuietHost()};
   vxhost::LoadedPlugin& plugin = host.LoadPlugin(VX_PLUGIN_PATH);
 

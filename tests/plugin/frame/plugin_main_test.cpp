@@ -1,6 +1,7 @@
 // The entry point as the host sees it: startup, shutdown, unload, reload and the
 // decoding of callers and selectors, all through PluginMain.
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -69,7 +70,14 @@ TEST_F(PluginHostTest, StartsRegistersItsNameAndShutsDownLeavingNothing) {
   ASSERT_EQ(host.notifiers().size(), 9u);
   EXPECT_EQ(host.notifiers()[0]->name, "VELLUMiX4 App Started Notifier");
   EXPECT_EQ(host.notifiers()[0]->type, "AI Application Started Notifier");
-  EXPECT_EQ(host.blocks().LiveNames(), (std::vector<std::string>{"Buffer", "VELLUMiX4Globals", "VELLUMiX4Plugin"}));
+  EXPECT_EQ(host.blocks().LiveNames(),
+            (std::vector<std::string>{"BorderPGParams", "Buffer", "CirclePGParams", "CutoutPGParams",
+                                      "EmbossPGParams", "ExplosionPGParams", "FramePGParams", "GalaxyPGParams",
+                                      "GenerationPGParams", "NeonPGParams", "ReflectionsPGParams", "ShadowPGParams",
+                                      "TilingPGParams", "TrailPGParams", "VELLUMiX4Globals", "VELLUMiX4Plugin",
+                                      "_3DTFilterParams"}));
+  EXPECT_TRUE(std::filesystem::exists(settingsHome.settingsFolder() + "VELLUMiX4_PST_Neon.txt"))
+      << "the settings folder is seeded at startup";
 
   EXPECT_EQ(host.Notify("AI Application Started Notifier"), ai::kNoError);
   EXPECT_EQ(host.contextDepth(), 0u) << "the notifier's context push is popped";
@@ -183,14 +191,14 @@ TEST_F(PluginHostTest, SuiteThatCannotBeAcquiredFailsStartupAndReleasesTheRest) 
 }
 
 TEST_F(PluginHostTest, EveryFailingStartupCallLeavesNothingBehind) {
-  host.faults().Reset();
+  // The first startup seeds the settings folder; the sweep runs over the
+  // startups after it.
   ASSERT_EQ(plugin.Startup(), ai::kNoError);
-  const int64_t calls = host.faults().calls();
   ASSERT_EQ(plugin.Shutdown(), ai::kNoError);
-
   host.faults().Reset(/*record=*/true);
   ASSERT_EQ(plugin.Startup(), ai::kNoError);
   const std::vector<std::string> operations = host.faults().recorded();
+  const auto calls = static_cast<int64_t>(operations.size());
   ASSERT_EQ(plugin.Shutdown(), ai::kNoError);
 
   const ai::Code failure = ai::FourCC("flt!");
@@ -216,6 +224,11 @@ TEST_F(PluginHostTest, EveryFailingStartupCallLeavesNothingBehind) {
       }
       EXPECT_EQ(host.HeldSuiteCount(), 0);
       continue;
+    }
+    if (operations[k - 1] == "DisposeFilePath") {
+      // A path the host refused to dispose stays; nothing else may.
+      EXPECT_EQ(host.liveFilePaths(), 1u);
+      host.ForgetFilePaths();
     }
     ExpectNothingHeld();
   }

@@ -143,6 +143,7 @@ class RoutingTest : public ::testing::Test {
     return host.app().FindItemByPath(path)->checked;
   }
 
+  vxtest::ScopedSettingsHome settingsHome;
   vxhost::Host host{vxtest::QuietHost()};
   vxhost::LoadedPlugin& plugin = host.AttachPlugin(VX_PLUGIN_PATH, &PluginMain);
 };

@@ -7,6 +7,7 @@
 #include "commands/convert.h"
 #include "commands/info.h"
 #include "commands/inspect.h"
+#include "commands/presets.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"vellumix4 — live vector effects, 3D transforms and distortion tools on SVG files"};
@@ -35,6 +36,42 @@ int main(int argc, char** argv) {
   CLI::App* inspect = app.add_subcommand("inspect", "print the art tree, layers, paints and settings of an SVG file");
   inspect->add_option("input", inspectInput, "SVG file to read (- for standard input)")->required();
 
+  vxcli::PresetsOptions presetsOptions;
+  CLI::App* presets = app.add_subcommand("presets", "list, show, save, rename, delete, move, import and export presets");
+  presets->add_option("--settings", presetsOptions.settings,
+                      "settings folder to work on (default: the user's 'VELLUMiX4 User Settings 2013')");
+  presets->add_option("--unit", presetsOptions.unit, "unit of lengths shown and typed: pt, in, cm, mm or q")
+      ->capture_default_str();
+  presets->require_subcommand(1);
+  struct PresetAction {
+    const char* name;
+    const char* help;
+    const char* arguments;
+  };
+  const PresetAction kPresetActions[] = {
+      {"kinds", "list the kinds of presets and their files", nullptr},
+      {"list", "list the presets of KIND", nullptr},
+      {"show", "show a preset's values in the palette's units", "NAME"},
+      {"save", "save the last setting with --set changes under NAME (replacing a preset of that name)", "NAME"},
+      {"rename", "rename a user preset", "OLD NEW"},
+      {"delete", "delete user presets", "NAME..."},
+      {"move", "move a user preset to a position of the list", "NAME POSITION"},
+      {"export", "export user presets to another settings folder", "FOLDER NAME..."},
+      {"import", "import presets from another settings folder", "FOLDER NAME..."},
+  };
+  for (const PresetAction& action : kPresetActions) {
+    CLI::App* command = presets->add_subcommand(action.name, action.help);
+    command->fallthrough();  // --settings and --unit may come after the action
+    command->callback([&presetsOptions, name = action.name] { presetsOptions.action = name; });
+    if (std::string(action.name) == "kinds") continue;
+    command->add_option("kind", presetsOptions.kind, "neon, border, ..., 3d-sphere, ..., warp, ..., fractalize")
+        ->required();
+    if (action.arguments != nullptr)
+      command->add_option("arguments", presetsOptions.arguments, action.arguments)->required();
+    if (std::string(action.name) == "save")
+      command->add_option("--set", presetsOptions.sets, "FIELD=VALUE in the palette's units (repeatable)");
+  }
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -45,6 +82,7 @@ int main(int argc, char** argv) {
     if (info->parsed()) return vxcli::RunInfo(session, std::cout);
     if (convert->parsed()) return vxcli::RunConvert(convertOptions, std::cerr);
     if (inspect->parsed()) return vxcli::RunInspect(inspectInput, std::cout);
+    if (presets->parsed()) return vxcli::RunPresets(presetsOptions, std::cout, std::cerr);
   } catch (const std::exception& error) {
     std::cerr << "vellumix4: " << error.what() << "\n";
     return 1;

@@ -55,6 +55,7 @@ struct ControlIds {
   int32_t spin = 0;
   int32_t slider = 0;
   const int32_t* buttons = nullptr;
+  int32_t firstButton = 0;  // buttons[0], kept apart so tables can read it at compile time
 };
 
 struct FieldSpec {

@@ -85,9 +85,12 @@ constexpr FieldDefault pt(double x, double y) { return FieldDefault{x, y, 0, fal
 template <int32_t... Ids>
 inline constexpr int32_t kControlList[sizeof...(Ids) + 1] = {Ids..., 0};
 
+template <int32_t First, int32_t... Rest>
+inline constexpr int32_t kFirstOf = First;
+
 constexpr int32_t FirstControl(const ControlIds& controls) {
   if (controls.edit != 0) return controls.edit;
-  if (controls.buttons != nullptr) return controls.buttons[0];
+  if (controls.firstButton != 0) return controls.firstButton;
   return controls.slider;
 }
 
@@ -106,5 +109,6 @@ constexpr ai::Code ActionKey(const char* text) {
 #define CTL_EDIT(edit, spin) (::vx::ControlIds{edit, spin, 0, nullptr})
 #define CTL_SLIDER(edit, spin, slider) (::vx::ControlIds{edit, spin, slider, nullptr})
 #define CTL_BOX(id) (::vx::ControlIds{id, 0, 0, nullptr})
-#define CTL_BUTTONS(...) (::vx::ControlIds{0, 0, 0, ::vx::kControlList<__VA_ARGS__>})
-#define CTL_QUICK(edit, spin, slider, ...) (::vx::ControlIds{edit, spin, slider, ::vx::kControlList<__VA_ARGS__>})
+#define CTL_BUTTONS(...) (::vx::ControlIds{0, 0, 0, ::vx::kControlList<__VA_ARGS__>, ::vx::kFirstOf<__VA_ARGS__>})
+#define CTL_QUICK(edit, spin, slider, ...) \
+  (::vx::ControlIds{edit, spin, slider, ::vx::kControlList<__VA_ARGS__>, ::vx::kFirstOf<__VA_ARGS__>})

@@ -198,8 +198,12 @@ TEST(PathData, WrittenDataReadsBackBitIdentical) {
       const bool inMatters = subpaths[n].closed || i > 0;
       const bool outMatters = subpaths[n].closed || i + 1 < a.size();
       EXPECT_EQ(std::memcmp(&a[i].anchor, &b[i].anchor, sizeof(ai::RealPoint)), 0) << n << "/" << i;
-      if (inMatters) EXPECT_EQ(std::memcmp(&a[i].in, &b[i].in, sizeof(ai::RealPoint)), 0) << n << "/" << i;
-      if (outMatters) EXPECT_EQ(std::memcmp(&a[i].out, &b[i].out, sizeof(ai::RealPoint)), 0) << n << "/" << i;
+      if (inMatters) {
+        EXPECT_EQ(std::memcmp(&a[i].in, &b[i].in, sizeof(ai::RealPoint)), 0) << n << "/" << i;
+      }
+      if (outMatters) {
+        EXPECT_EQ(std::memcmp(&a[i].out, &b[i].out, sizeof(ai::RealPoint)), 0) << n << "/" << i;
+      }
     }
   }
 }

@@ -72,7 +72,7 @@ TEST_F(PathDataTest, ListKeepsASpareSlotAsItGrows) {
 
 TEST_F(PathDataTest, ReadingGivesWorkingArraysEqualToSourceAndUnsetKeys) {
   vxhost::Art* group = AddArt(document, vxtest::LayerGroup(document), ai::art_kind::kGroup);
-  vxhost::Art* single = AddPath(document, group, {{5, 5}});
+  AddPath(document, group, {{5, 5}});
   vxhost::Art* curve = AddPath(document, group, {{0, 0}, {10, 0}, {10, 10}}, true);
   curve->segments[1].out = {12, 3};
   curve->segments[1].corner = 0;

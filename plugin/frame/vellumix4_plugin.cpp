@@ -256,4 +256,73 @@ ai::Code VELLUMiX4Plugin::OnPluginGroupUpdate(ai::PluginGroupMessage* message) {
   return ai::kNoError;
 }
 
+// Actions, the Fractalize filter and live effect, and tool messages reach their
+// controllers here; until a controller exists for them they are accepted and
+// nothing happens.
+ai::Code VELLUMiX4Plugin::OnDoAction(ai::ActionMessage*) { return ai::kNoError; }
+
+ai::Code VELLUMiX4Plugin::OnFilterGetParameters(ai::FilterMessage* message) {
+  VELLUMiX4Globals* globals = Globals();
+  if (globals == nullptr || message->filter != globals->fractalizeFilter) return ai::kUnhandledMessage;
+  return ai::kNoError;
+}
+
+ai::Code VELLUMiX4Plugin::OnFilterGo(ai::FilterMessage* message) { return OnFilterGetParameters(message); }
+
+ai::Code VELLUMiX4Plugin::OnLiveEffectEditParameters(ai::LiveEffectMessage* message) {
+  VELLUMiX4Globals* globals = Globals();
+  if (globals == nullptr || message->effect != globals->fractalizeEffect) return ai::kUnhandledMessage;
+  return ai::kNoError;
+}
+
+ai::Code VELLUMiX4Plugin::OnLiveEffectGoLive(ai::LiveEffectMessage* message) {
+  return OnLiveEffectEditParameters(message);
+}
+
+ai::Code VELLUMiX4Plugin::OnLiveEffectInterpolateParameters(ai::LiveEffectMessage* message) {
+  return OnLiveEffectEditParameters(message);
+}
+
+int16_t VELLUMiX4Plugin::ToolOfHandle(ai::ToolHandle tool) {
+  VELLUMiX4Globals* globals = Globals();
+  if (globals == nullptr || tool == nullptr) return -1;
+  for (int i = 0; i < kToolCount; ++i)
+    if (globals->tools[i] == tool) return kToolTable[static_cast<size_t>(i)].paletteIndex;
+  return -1;
+}
+
+ai::Code VELLUMiX4Plugin::OpenToolPalette(int16_t paletteIndex) {
+  CloseToolPalette();
+  main_.toolController = CreateToolController(paletteIndex);
+  if (main_.toolController != nullptr) Globals()->currentTool = paletteIndex;
+  return ai::kNoError;
+}
+
+ai::Code VELLUMiX4Plugin::OnToolSelect(ai::ToolMessage* message) {
+  const int16_t index = ToolOfHandle(message->tool);
+  if (index < 0) return ai::kUnhandledMessage;
+  return OpenToolPalette(index);
+}
+
+ai::Code VELLUMiX4Plugin::OnToolDeselect(ai::ToolMessage* message) {
+  if (ToolOfHandle(message->tool) < 0) return ai::kUnhandledMessage;
+  CloseToolPalette();
+  return ai::kNoError;
+}
+
+ai::Code VELLUMiX4Plugin::OnToolEditOptions(ai::ToolMessage* message) {
+  if (ai::Code code = OnToolDeselect(message)) return code;
+  return OnToolSelect(message);
+}
+
+ai::Code VELLUMiX4Plugin::OnToolTrackCursor(ai::ToolMessage* message) {
+  return ToolOfHandle(message->tool) < 0 ? ai::kUnhandledMessage : ai::kNoError;
+}
+ai::Code VELLUMiX4Plugin::OnToolMouseDown(ai::ToolMessage* message) {
+  if (Globals() != nullptr) Globals()->dragging = 0;
+  return OnToolTrackCursor(message);
+}
+ai::Code VELLUMiX4Plugin::OnToolMouseDrag(ai::ToolMessage* message) { return OnToolTrackCursor(message); }
+ai::Code VELLUMiX4Plugin::OnToolMouseUp(ai::ToolMessage* message) { return OnToolTrackCursor(message); }
+
 }  // namespace vx

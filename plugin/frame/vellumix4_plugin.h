@@ -34,6 +34,19 @@ class VELLUMiX4Plugin : public Plugin {
   ai::Code OnMenuUpdate(ai::MenuMessage* message) override;
   ai::Code OnPluginGroupNotifyEdits(ai::PluginGroupMessage* message) override;
   ai::Code OnPluginGroupUpdate(ai::PluginGroupMessage* message) override;
+  ai::Code OnDoAction(ai::ActionMessage* message) override;
+  ai::Code OnFilterGetParameters(ai::FilterMessage* message) override;
+  ai::Code OnFilterGo(ai::FilterMessage* message) override;
+  ai::Code OnLiveEffectEditParameters(ai::LiveEffectMessage* message) override;
+  ai::Code OnLiveEffectGoLive(ai::LiveEffectMessage* message) override;
+  ai::Code OnLiveEffectInterpolateParameters(ai::LiveEffectMessage* message) override;
+  ai::Code OnToolEditOptions(ai::ToolMessage* message) override;
+  ai::Code OnToolTrackCursor(ai::ToolMessage* message) override;
+  ai::Code OnToolMouseDown(ai::ToolMessage* message) override;
+  ai::Code OnToolMouseDrag(ai::ToolMessage* message) override;
+  ai::Code OnToolMouseUp(ai::ToolMessage* message) override;
+  ai::Code OnToolSelect(ai::ToolMessage* message) override;
+  ai::Code OnToolDeselect(ai::ToolMessage* message) override;
   ai::Code HandleMessage(const char* caller, const char* selector, void* message) override;
   void SetGlobalPlugin(Plugin* plugin) override;
 
@@ -49,6 +62,9 @@ class VELLUMiX4Plugin : public Plugin {
   void CloseToolPalette();
   void RefreshPalettes(int32_t flags);
   ai::Code ReadRulerUnit();
+  // The palette index of the tool with this handle, or -1.
+  static int16_t ToolOfHandle(ai::ToolHandle tool);
+  ai::Code OpenToolPalette(int16_t paletteIndex);
   // The index whose plugin group is `group`, in the order updates compare them; -1 if none.
   static int16_t EffectOfGroup(ai::PluginGroupHandle group);
 

@@ -197,4 +197,32 @@ TEST_F(RoutingTest, RulerUnitIsReadWhenTheDocumentChanges) {
   EXPECT_EQ(vx::Globals()->rulerUnit, ai::ruler_unit::kMillimeters);
 }
 
+struct FakeToolController : vx::ToolPaletteCtrlr {
+  static inline int alive = 0;
+  FakeToolController() { ++alive; }
+  ~FakeToolController() override { --alive; }
+  bool PaletteShown() const override { return true; }
+  void HidePalette() override {}
+  void Refresh(int32_t) override {}
+};
+
+TEST_F(RoutingTest, SelectingAToolOpensItsPaletteAndDeselectingClosesIt) {
+  vx::SetToolFactory(4, [](int16_t) -> vx::ToolPaletteCtrlr* { return new FakeToolController; });
+  ai::ToolMessage message{};
+  message.tool = reinterpret_cast<ai::ToolHandle>(host.app().FindToolByTitle("レンズツール"));
+  ASSERT_EQ(plugin.Send(ai::callers::kTool, ai::selectors::kSelect, message), ai::kNoError);
+  EXPECT_EQ(vx::Globals()->currentTool, 4);
+  EXPECT_EQ(FakeToolController::alive, 1);
+  ASSERT_EQ(plugin.Send(ai::callers::kTool, ai::selectors::kEditOptions, message), ai::kNoError);
+  EXPECT_EQ(FakeToolController::alive, 1) << "edit options reopens the palette";
+  ASSERT_EQ(plugin.Send(ai::callers::kTool, ai::selectors::kDeselect, message), ai::kNoError);
+  EXPECT_EQ(vx::Globals()->currentTool, -1);
+  EXPECT_EQ(FakeToolController::alive, 0);
+
+  message.tool = reinterpret_cast<ai::ToolHandle>(host.app().FindToolByTitle("ワープツール"));
+  ASSERT_EQ(plugin.Send(ai::callers::kTool, ai::selectors::kSelect, message), ai::kNoError);
+  EXPECT_EQ(vx::Globals()->currentTool, -1) << "no palette yet for a tool without a controller";
+  vx::SetToolFactory(4, nullptr);
+}
+
 }  // namespace

@@ -6,26 +6,16 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "support/run_cli.h"
 #include "support/settings_home.h"
 
 namespace {
 
-struct CommandRun {
-  int status;
-  std::string output;  // stdout and stderr together
-};
+using vxtest::CommandRun;
 
 CommandRun Vellumix4(const std::string& arguments) {
-  CommandRun run{-1, {}};
   static vxtest::ScopedSettingsHome settingsHome;  // the CLI's preset files go here
-  const std::string command = std::string(VX_CLI_PATH) + " " + arguments + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[512];
-  while (fgets(buffer, sizeof buffer, pipe) != nullptr) run.output += buffer;
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return vxtest::RunVellumix4(arguments);
 }
 
 TEST(Cli, VersionAndHelp) {

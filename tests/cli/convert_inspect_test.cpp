@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/run_cli.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -32,14 +34,8 @@ class ConvertInspect : public ::testing::Test {
 
   CommandRun Vellumix4(const std::string& arguments) {
     const std::string errFile = (dir / "stderr.txt").string();
-    const std::string command = std::string(VX_CLI_PATH) + " " + arguments + " 2>" + errFile;
-    CommandRun run{-1, {}, {}};
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const vxtest::CommandRun shell = vxtest::RunVellumix4(arguments + " 2>" + errFile, /*withStderr=*/false);
+    CommandRun run{shell.status, shell.output, {}};
     std::ifstream in(errFile);
     run.err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return run;

@@ -5,28 +5,16 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "support/run_cli.h"
 #include "support/settings_home.h"
 
 namespace {
 
-struct CommandRun {
-  int status;
-  std::string output;
-};
+using vxtest::CommandRun;
 
 class PresetsCli : public ::testing::Test {
  protected:
-  CommandRun Presets(const std::string& arguments) {
-    CommandRun run{-1, {}};
-    const std::string command = std::string(VX_CLI_PATH) + " presets " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[512];
-    while (fgets(buffer, sizeof buffer, pipe) != nullptr) run.output += buffer;
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-  }
+  CommandRun Presets(const std::string& arguments) { return vxtest::RunVellumix4("presets " + arguments); }
   vxtest::ScopedSettingsHome home;
 };
 

@@ -9,6 +9,7 @@
 #include "host.h"
 #include "support/art_builder.h"
 #include "support/plugin_host.h"
+#include "support/suite_access.h"
 
 namespace {
 
@@ -20,10 +21,7 @@ class ArtServicesTest : public ::testing::Test {
  protected:
   template <class Suite>
   const Suite& Get() {
-    const void* suite = nullptr;
-    EXPECT_EQ(host.basicSuite()->acquireSuite(ai::SuiteName<Suite>::name, ai::SuiteName<Suite>::version, &suite),
-              ai::kNoError);
-    return *static_cast<const Suite*>(suite);
+    return vxtest::AcquireSuite<Suite>(host);
   }
   std::vector<vxhost::Art*> ChildrenOf(vxhost::Art* art) { return art->Children(); }
 

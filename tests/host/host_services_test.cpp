@@ -7,6 +7,7 @@
 #include "frame/host/suite_list.h"
 #include "host.h"
 #include "support/plugin_host.h"
+#include "support/suite_access.h"
 #include "unicode.h"
 
 namespace {
@@ -15,10 +16,7 @@ class HostServicesTest : public ::testing::Test {
  protected:
   template <class Suite>
   const Suite& Get() {
-    const void* suite = nullptr;
-    EXPECT_EQ(host.basicSuite()->acquireSuite(ai::SuiteName<Suite>::name, ai::SuiteName<Suite>::version, &suite),
-              ai::kNoError);
-    return *static_cast<const Suite*>(suite);
+    return vxtest::AcquireSuite<Suite>(host);
   }
   vxhost::Host host{vxtest::QuietHost()};
 };

@@ -133,6 +133,12 @@ ai::Code GetUserAttributes(ai::ArtHandle handle, int32_t which, int32_t* value) 
 ai::Code SetUserAttributes(ai::ArtHandle handle, int32_t which, int32_t value) {
   VX_HOST_ENTER();
   VX_ART(handle, art);
+  // Asking for the selected bit with the fully-selected value is how a plug-in
+  // tells the host it rewrote the art: all of it becomes selected.
+  if ((which & ai::art_attr::kSelected) && (value & ai::art_attr::kFullySelected)) {
+    which |= ai::art_attr::kFullySelected;
+    value |= ai::art_attr::kSelected | ai::art_attr::kFullySelected;
+  }
   CurrentDocument()->WillChange(art);
   art->userAttributes = (art->userAttributes & ~which) | (value & which);
   return ai::kNoError;

@@ -1,0 +1,206 @@
+// The deformation engine: a point mapper moves single points; the segment
+// mappers turn it into a mapping of cubic segments that checks the mapped cubic
+// still follows the mapped curve and asks for a split when it does not; the run
+// mapper deforms a whole host path through a segment mapper, splitting as needed
+// within the capacity of the working run.
+//
+// Mappers are templates on the point mapper, so the mapper is inlined into the
+// segment loop: no allocation per segment and no indirect call per point.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "frame/host/codes.h"
+#include "geometry/bezier.h"
+#include "geometry/named_block.h"
+
+namespace vx {
+
+// A point mapper left the point where it was: it lies outside the tool's area.
+constexpr ai::Code kPointUntouched = 0x6F6F5461;
+// A segment mapper asks for the segment to be split and mapped again.
+constexpr ai::Code kNeedSplit = 3;
+// Capacity of the working run of a drag (records).
+constexpr int32_t kMaxRunSegments = 32000;
+inline constexpr char kWorkingRunName[] = "g buffer for segments";
+inline constexpr char kSourceCopyName[] = "buffer 2 for segments";
+
+namespace detail {
+
+inline double Distance(ai::RealPoint a, ai::RealPoint b) { return std::hypot(b.x - a.x, b.y - a.y); }
+
+// P0' + polar(distance(P0', P1'), angle(P0', Q')): the mapped handle's length
+// along the mapped curve's starting direction.
+inline ai::RealPoint ReestimatedHandle(ai::RealPoint anchor, ai::RealPoint handle, ai::RealPoint direction) {
+  const double length = Distance(anchor, handle);
+  const double angle = std::atan2(direction.y - anchor.y, direction.x - anchor.x);
+  return {anchor.x + length * std::cos(angle), anchor.y + length * std::sin(angle)};
+}
+
+inline ai::RealPoint WeightedPoint(const double* w, ai::RealPoint p0, ai::RealPoint p1, ai::RealPoint p2,
+                                   ai::RealPoint p3) {
+  return {w[0] * p0.x + w[1] * p1.x + w[2] * p2.x + w[3] * p3.x, w[0] * p0.y + w[1] * p1.y + w[2] * p2.y + w[3] * p3.y};
+}
+
+// Maps a point; counts it when the mapper left it alone.
+template <class MapPoint>
+inline ai::Code MapCounted(MapPoint& map, ai::RealPoint& point, int& untouched) {
+  const ai::Code code = map(point);
+  if (code == kPointUntouched) {
+    ++untouched;
+    return ai::kNoError;
+  }
+  return code;
+}
+
+// The shared body of the three flat segment mappers. `map` moves one point
+// (returning 0, kPointUntouched or an error); `extendEnd` tells whether a
+// straight segment's anchor gets a real handle; `freeCorners` sets both corner
+// flags instead of only those of moved ends.
+template <class MapPoint, class ExtendEnd>
+ai::Code MapSegment(MapPoint&& map, ExtendEnd&& extendEnd, SegmentPair& pair, bool check, double d,
+                    bool freeCorners) {
+  const double tol = std::max(d, 1.0);
+  const double minLen = std::max(d, 2.0);
+  if (check && Distance(pair.p0(), pair.p3()) < minLen) check = false;
+  if (IsStraight(pair)) {
+    const int ends = (extendEnd(pair.p0()) ? kFirstEnd : 0) | (extendEnd(pair.p3()) ? kSecondEnd : 0);
+    if (ends != 0) ExtendStraightHandles(pair, static_cast<HandleEnds>(ends));
+  }
+  const ai::RealPoint p0 = pair.p0(), p1 = pair.p1(), p2 = pair.p2(), p3 = pair.p3();
+
+  int head = 0, tail = 0, middle = 0;
+  ai::RealPoint a0 = p0, q1 = WeightedPoint(kSampleWeights[0], p0, p1, p2, p3), a1 = p1;
+  ai::RealPoint a3 = p3, q2 = WeightedPoint(kSampleWeights[3], p0, p1, p2, p3), a2 = p2;
+  ai::RealPoint m1 = WeightedPoint(kSampleWeights[1], p0, p1, p2, p3);
+  ai::RealPoint m2 = WeightedPoint(kSampleWeights[2], p0, p1, p2, p3);
+  for (ai::RealPoint* point : {&a0, &q1, &a1})
+    if (ai::Code code = MapCounted(map, *point, head)) return code;
+  for (ai::RealPoint* point : {&a3, &q2, &a2})
+    if (ai::Code code = MapCounted(map, *point, tail)) return code;
+
+  const ai::RealPoint newP1 = head < 3 ? ReestimatedHandle(a0, a1, q1) : a1;
+  const ai::RealPoint newP2 = tail < 3 ? ReestimatedHandle(a3, a2, q2) : a2;
+
+  for (ai::RealPoint* point : {&m1, &m2})
+    if (ai::Code code = MapCounted(map, *point, middle)) return code;
+
+  if (head == 3 && tail == 3) {
+    // Both ends untouched: a tool area inside the segment needs a split.
+    if (middle != 2) return kNeedSplit;
+  } else if (check && (Distance(a0, a3) >= minLen || Distance(a0, newP1) >= minLen || Distance(a3, newP2) >= minLen)) {
+    const ai::RealPoint c1 = WeightedPoint(kSampleWeights[1], a0, newP1, newP2, a3);
+    if (std::fabs(c1.x - m1.x) > tol || std::fabs(c1.y - m1.y) > tol) return kNeedSplit;
+    const ai::RealPoint c2 = WeightedPoint(kSampleWeights[2], a0, newP1, newP2, a3);
+    if (!PointsWithin(m2, c2, tol)) return kNeedSplit;
+  }
+
+  pair.first.anchor = a0;
+  pair.first.out = newP1;
+  pair.second.in = newP2;
+  pair.second.anchor = a3;
+  if (freeCorners || head < 3) pair.first.corner = 1;
+  if (freeCorners || tail < 3) pair.second.corner = 1;
+  return ai::kNoError;
+}
+
+}  // namespace detail
+
+// A point mapper: ai::Code mapper(ai::RealPoint& point) moves the point in place
+// (the tool binds its size and extra argument into it) and answers 0,
+// kPointUntouched, or an error that ends the deformation.
+
+// Free variant: tolerance from the size value; straight segments always get
+// real handles; both corner flags are set.
+template <class PointMapper>
+ai::Code MapSegmentFree(PointMapper&& mapper, SegmentPair& pair, bool check, double size) {
+  return detail::MapSegment(mapper, [](ai::RealPoint) { return true; }, pair, check, size / 100, true);
+}
+
+// Circle variant: a straight segment's end gets a handle only when it lies
+// closer than `size` to the tool's centre; only moved ends become corners.
+template <class PointMapper>
+ai::Code MapSegmentInCircle(PointMapper&& mapper, SegmentPair& pair, bool check, double size, ai::RealPoint centre) {
+  auto inside = [centre, size](ai::RealPoint p) { return detail::Distance(p, centre) < size; };
+  return detail::MapSegment(mapper, inside, pair, check, size / 100, false);
+}
+
+// Ellipse (lens) variant: the lens rectangle has its right edge at the current
+// point's x and its bottom edge at its y, and extends `width` left and `height` up.
+template <class PointMapper>
+ai::Code MapSegmentInEllipse(PointMapper&& mapper, SegmentPair& pair, bool check, double width, double height,
+                             ai::RealPoint current) {
+  auto inside = [=](ai::RealPoint p) {
+    return p.x <= current.x && p.x >= current.x - width && p.y >= current.y && p.y <= current.y + height;
+  };
+  return detail::MapSegment(mapper, inside, pair, check, std::min(width, height) / 200, false);
+}
+
+// Reads a path for deformation: its segments into the source copy, its closed flag.
+struct SourcePath {
+  NamedBlock block;
+  SegRecord* segments = nullptr;
+  int32_t count = 0;
+  bool closed = false;
+};
+ai::Code ReadSourcePath(ai::ArtHandle path, SourcePath& source);
+// Replaces the path's segments with the run and refreshes its attributes.
+ai::Code WriteRun(ai::ArtHandle path, const SegRecord* run, int32_t count);
+
+// Deforms one host path in place through `mapSegment` (ai::Code(SegmentPair&,
+// bool check)), using `run` (room for kMaxRunSegments records) as working
+// memory. A path of fewer than two anchors, or one whose deformation would need
+// more anchors than the run holds, is left as it was.
+template <class SegmentMapper>
+ai::Code MapSegmentRun(ai::ArtHandle path, SegRecord* run, SegmentMapper&& mapSegment) {
+  SourcePath source;
+  if (ai::Code code = ReadSourcePath(path, source)) return code;
+  if (source.count < 2) return ai::kNoError;
+  const int32_t pairs = source.closed ? source.count : source.count - 1;
+
+  int32_t mapped = 0;  // records before `mapped` are final; run[mapped] is the next pair's first
+  run[0] = source.segments[0];
+  SegRecord lastSecond{};
+  for (int32_t k = 0; k < pairs; ++k) {
+    if (mapped + 1 > kMaxRunSegments - 3) return ai::kNoError;  // too many anchors: leave the path alone
+    int32_t end = mapped + 1;
+    run[end] = source.segments[(k + 1) % source.count];
+    bool check = true;
+    while (mapped < end) {
+      SegmentPair pair{run[mapped], run[mapped + 1]};
+      const ai::Code code = mapSegment(pair, check);
+      if (code == kNeedSplit) {
+        if (end + 1 <= kMaxRunSegments - 2) {
+          SplitSegmentAtMid(run, mapped, end + 1);
+          ++end;
+        } else {
+          check = false;
+        }
+        continue;
+      }
+      if (code != ai::kNoError) return code;
+      run[mapped] = pair.first;
+      run[mapped + 1].in = pair.second.in;  // the mapped in handle goes forward with its anchor
+      lastSecond = pair.second;
+      ++mapped;
+      check = true;
+    }
+  }
+  if (mapped + 1 > kMaxRunSegments - 2) return ai::kNoError;
+
+  int32_t total;
+  if (source.closed) {
+    run[0].in = lastSecond.in;  // the first anchor closes the path; its duplicate at the end goes
+    total = mapped;
+  } else {
+    run[mapped] = lastSecond;
+    run[mapped].out = run[mapped].anchor;
+    run[0].in = run[0].anchor;
+    total = mapped + 1;
+  }
+  return WriteRun(path, run, total);
+}
+
+}  // namespace vx

@@ -1,0 +1,113 @@
+// The deformation engine with a small circular mapper standing in for a tool:
+// points inside the circle are pushed away from its centre, others untouched.
+#include "geometry/deformation.h"
+
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "document/document.h"
+#include "support/art_builder.h"
+#include "support/in_process.h"
+
+namespace {
+
+struct Bulge {
+  ai::RealPoint centre;
+  double radius;
+  ai::Code operator()(ai::RealPoint& p) const {
+    const double dx = p.x - centre.x, dy = p.y - centre.y;
+    const double distance = std::hypot(dx, dy);
+    if (distance >= radius) return vx::kPointUntouched;
+    const double push = 1 + 0.5 * (1 - distance / radius);
+    p = {centre.x + dx * push, centre.y + dy * push};
+    return ai::kNoError;
+  }
+};
+
+// Moves every point along a fine wave: never untouched, never smooth enough.
+struct Ripple {
+  ai::Code operator()(ai::RealPoint& p) const {
+    p.y += 10 * std::sin(p.x * 3);
+    return ai::kNoError;
+  }
+};
+
+class DeformationTest : public vxtest::InProcessTest {
+ protected:
+  DeformationTest() : run(vx::kMaxRunSegments) {}
+
+  template <class Mapper>
+  ai::Code DeformInCircle(vxhost::Art* path, const Mapper& mapper, double size, ai::RealPoint centre) {
+    return vx::MapSegmentRun(vxtest::Handle(path), run.data(), [&](vx::SegmentPair& pair, bool check) {
+      return vx::MapSegmentInCircle(mapper, pair, check, size, centre);
+    });
+  }
+
+  vxhost::Document& document = host.OpenDocument(std::make_unique<vxhost::Document>());
+  std::vector<vx::SegRecord> run;
+};
+
+TEST_F(DeformationTest, APathFarFromTheAreaKeepsItsAnchors) {
+  vxhost::Art* path = vxtest::AddPath(document, vxtest::LayerGroup(document), {{0, 0}, {100, 0}});
+  const auto before = path->segments;
+  ASSERT_EQ(DeformInCircle(path, Bulge{{50, 200}, 30}, 30, {50, 200}), ai::kNoError);
+  ASSERT_EQ(path->segments.size(), 2u);
+  EXPECT_EQ(path->segments[0].anchor.x, before[0].anchor.x);
+  EXPECT_EQ(path->segments[1].anchor.x, before[1].anchor.x);
+  EXPECT_TRUE(host.blocks().LiveNames().empty()) << "the source copy is freed";
+}
+
+TEST_F(DeformationTest, AStraightPathThroughTheAreaIsSplitAndCurved) {
+  vxhost::Art* path = vxtest::AddPath(document, vxtest::LayerGroup(document), {{0, 0}, {100, 0}});
+  ASSERT_EQ(DeformInCircle(path, Bulge{{50, -5}, 30}, 30, {50, -5}), ai::kNoError);
+  ASSERT_GT(path->segments.size(), 2u);
+  bool curved = false;
+  for (const auto& s : path->segments)
+    curved |= s.out.x != s.anchor.x || s.out.y != s.anchor.y;
+  EXPECT_TRUE(curved);
+  // The middle of the path is pushed away from the centre below it.
+  double highest = -1e9;
+  for (const auto& s : path->segments) highest = std::max(highest, s.anchor.y);
+  EXPECT_NEAR(highest, -5 + 5 * (1 + 0.5 * (1 - 5.0 / 30)), 1e-9) << "the anchor at the middle moved the most";
+  EXPECT_EQ(path->segments.front().anchor.x, 0) << "the ends are outside the area";
+  EXPECT_EQ(path->segments.back().anchor.x, 100);
+  EXPECT_EQ(path->segments.front().in.x, path->segments.front().anchor.x) << "open ends are retracted";
+  EXPECT_EQ(path->segments.back().out.x, path->segments.back().anchor.x);
+}
+
+TEST_F(DeformationTest, AClosedPathGetsNoDuplicateClosingAnchor) {
+  vxhost::Art* square = vxtest::AddPath(document, vxtest::LayerGroup(document),
+                                        {{0, 0}, {40, 0}, {40, 40}, {0, 40}}, true);
+  ASSERT_EQ(DeformInCircle(square, Bulge{{20, 20}, 25}, 25, {20, 20}), ai::kNoError);
+  ASSERT_GE(square->segments.size(), 4u);
+  EXPECT_TRUE(square->closed);
+  const auto& first = square->segments.front();
+  const auto& last = square->segments.back();
+  EXPECT_FALSE(first.anchor.x == last.anchor.x && first.anchor.y == last.anchor.y);
+  EXPECT_EQ(first.anchor.x, 0) << "corners lie outside the circle and stay";
+}
+
+TEST_F(DeformationTest, ADeformationNeedingTooManyAnchorsKeepsTheGeometry) {
+  vxhost::Art* path = vxtest::AddPath(document, vxtest::LayerGroup(document), {{0, 0}, {200000, 0}});
+  const auto before = path->segments;
+  const ai::Code code = vx::MapSegmentRun(vxtest::Handle(path), run.data(), [&](vx::SegmentPair& pair, bool check) {
+    return vx::MapSegmentFree(Ripple{}, pair, check, 100);
+  });
+  EXPECT_EQ(code, ai::kNoError);
+  ASSERT_EQ(path->segments.size(), 2u);
+  EXPECT_EQ(std::memcmp(path->segments.data(), before.data(), sizeof(vx::SegRecord) * 2), 0);
+}
+
+TEST_F(DeformationTest, AMapperErrorEndsTheDeformationWithItsCode) {
+  vxhost::Art* path = vxtest::AddPath(document, vxtest::LayerGroup(document), {{0, 0}, {10, 0}});
+  const ai::Code broken = ai::FourCC("!oVf");
+  const ai::Code code = vx::MapSegmentRun(vxtest::Handle(path), run.data(), [&](vx::SegmentPair& pair, bool check) {
+    return vx::MapSegmentFree([&](ai::RealPoint&) { return broken; }, pair, check, 10);
+  });
+  EXPECT_EQ(code, broken);
+  EXPECT_EQ(path->segments.size(), 2u);
+  EXPECT_TRUE(host.blocks().LiveNames().empty());
+}
+
+}  // namespace

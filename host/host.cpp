@@ -129,7 +129,33 @@ void Host::EndMessage(const char* caller, const char* selector) {
   if (toolDrag_ && !(Is(caller, ai::callers::kTool) && Is(selector, ai::selectors::kMouseUp))) return;
   toolDrag_ = false;
   document_->undo().End();
+  UpdateLiveObjects();
   document_->CollectGarbage();
+}
+
+ai::Code Host::UpdateLiveObjects() {
+  if (document_ == nullptr || updating_) return ai::kNoError;
+  updating_ = true;
+  ai::Code first = ai::kNoError;
+  // Regenerations may change other live objects' sources; a few rounds settle it.
+  for (int round = 0; round < 8; ++round) {
+    const std::vector<Art*> changed = document_->TakeChangedLive();
+    if (changed.empty()) break;
+    for (Art* live : changed) {
+      PluginGroupRecord* group = nullptr;
+      for (const auto& record : app_.pluginGroups())
+        if (record->name == live->live->groupName) group = record.get();
+      if (group == nullptr || group->owner == nullptr || !group->owner->codeLoaded()) continue;
+      ai::PluginGroupMessage message{};
+      message.group = reinterpret_cast<ai::PluginGroupHandle>(group);
+      message.art = reinterpret_cast<ai::ArtHandle>(live);
+      group->owner->Send(ai::callers::kPluginGroup, ai::selectors::kNotifyEdits, message);
+      const ai::Code code = group->owner->Send(ai::callers::kPluginGroup, ai::selectors::kUpdate, message);
+      if (first == ai::kNoError) first = code;
+    }
+  }
+  updating_ = false;
+  return first;
 }
 
 LoadedPlugin& Host::LoadPlugin(const std::string& path) {

@@ -92,6 +92,9 @@ class Host {
   // the outermost one.
   void BeginMessage(const char* caller, const char* selector);
   void EndMessage(const char* caller, const char* selector);
+  // Sends "AI Notify Edits" and "AI Update" for every live object whose source
+  // art or data changed, until none is left. Runs after each outermost message.
+  ai::Code UpdateLiveObjects();
 
   // --- state the suites keep
   FaultInjector& faults() { return faults_; }
@@ -152,6 +155,7 @@ class Host {
   std::unique_ptr<Document> document_;
   int32_t messageDepth_ = 0;
   bool toolDrag_ = false;
+  bool updating_ = false;
   std::vector<std::unique_ptr<NotifierRecord>> notifiers_;
   std::vector<std::unique_ptr<AnnotatorRecord>> annotators_;
   std::vector<ai::ViewRect> invalidated_;

@@ -136,6 +136,7 @@ bool Document::Insert(Art* art, int16_t placement, Art* reference) {
   if (prior == art) prior = art->prior;
   Unlink(art);
   Link(art, parent, prior);
+  NoteEdit(art);
   undo_.Record([this, art] { Unlink(art); });
   return true;
 }
@@ -144,6 +145,7 @@ void Document::Unlink(Art* art) {
   Art* parent = art->parent;
   if (parent == nullptr || (parent->editGroup == art || parent->resultGroup == art)) return;
   Art* prior = art->prior;
+  NoteEdit(art);
   if (art->prior != nullptr) art->prior->next = art->next; else parent->firstChild = art->next;
   if (art->next != nullptr) art->next->prior = art->prior; else parent->lastChild = art->prior;
   art->parent = art->prior = art->next = nullptr;
@@ -183,7 +185,26 @@ Art* Document::Duplicate(const Art* art) {
   return copy;
 }
 
+void Document::NoteEdit(const Art* art) {
+  for (const Art* at = art; at != nullptr && at->parent != nullptr; at = at->parent) {
+    Art* parent = at->parent;
+    if (parent->kind == ai::art_kind::kPluginGroup) {
+      if (parent->editGroup == at) changedLive_.insert(parent);
+      return;  // a result group's changes are the regeneration itself
+    }
+  }
+}
+
+std::vector<Art*> Document::TakeChangedLive() {
+  std::vector<Art*> changed;
+  for (Art* live : changedLive_)
+    if (Owns(live)) changed.push_back(live);
+  changedLive_.clear();
+  return changed;
+}
+
 void Document::WillChange(Art* art) {
+  NoteEdit(art);
   if (!undo_.FirstTouch(art)) return;
   auto saved = std::make_shared<ArtState>(CopyState(*art));
   undo_.Record([art, saved] { RestoreState(*art, std::move(*saved)); });

@@ -58,6 +58,11 @@ class Document {
   // Frees the art that is neither in the document nor needed by the undo log.
   void CollectGarbage();
 
+  // Live objects whose source art or data changed and that the host must have
+  // regenerated; taking them empties the list.
+  void MarkLiveChanged(Art* live) { changedLive_.insert(live); }
+  std::vector<Art*> TakeChangedLive();
+
   // Visits art in document order (top to bottom, depth first), not entering
   // live objects' groups unless `intoLive`.
   template <class Visit>
@@ -101,6 +106,9 @@ class Document {
   std::vector<std::unique_ptr<Pattern>> patterns_;
   std::vector<std::unique_ptr<CustomColor>> customColors_;
   UndoLog undo_;
+  std::unordered_set<Art*> changedLive_;
+  // Marks the live object whose edit group holds `art`, if any.
+  void NoteEdit(const Art* art);
 };
 
 template <class Visit>

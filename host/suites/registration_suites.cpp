@@ -2,6 +2,7 @@
 // groups, filters, live effects and tools; its option flags; text conversion.
 #include <cstring>
 
+#include "document/document.h"
 #include "host.h"
 #include "suites/art_access.h"
 #include "platform_text.h"
@@ -135,6 +136,102 @@ ai::Code GetArtPluginGroup(ai::ArtHandle handle, ai::PluginGroupHandle* group) {
   return ai::kNoError;
 }
 
+constexpr ai::Code kNotLive = ai::FourCC("GRP?");
+
+ai::Code LiveOf(ai::ArtHandle handle, Art*& art) {
+  if (ai::Code code = ArtOf(handle, art)) return code;
+  if (art->kind != ai::art_kind::kPluginGroup || !art->live) return ai::kWrongArtKind;
+  return ai::kNoError;
+}
+
+#define VX_LIVE(handle, name) \
+  Art* name = nullptr;        \
+  if (ai::Code code_ = LiveOf(handle, name)) return code_
+
+ai::Code UseArtPluginGroup(ai::ArtHandle handle, ai::PluginGroupHandle group) {
+  VX_HOST_ENTER();
+  VX_LIVE(handle, art);
+  PluginGroupRecord* record = App().FindPluginGroup(group);
+  if (record == nullptr) return ai::kBadParameter;
+  CurrentDocument()->WillChange(art);
+  art->live->groupName = record->name;
+  art->live->description = record->description;
+  CurrentDocument()->MarkLiveChanged(art);
+  return ai::kNoError;
+}
+
+ai::Code GetEditArt(ai::ArtHandle handle, ai::ArtHandle* edit) {
+  if (edit == nullptr) return ai::kBadParameter;
+  VX_HOST_ENTER();
+  VX_LIVE(handle, art);
+  *edit = HandleOf(art->editGroup);
+  return ai::kNoError;
+}
+
+ai::Code GetResultArt(ai::ArtHandle handle, ai::ArtHandle* result) {
+  if (result == nullptr) return ai::kBadParameter;
+  VX_HOST_ENTER();
+  VX_LIVE(handle, art);
+  *result = HandleOf(art->resultGroup);
+  return ai::kNoError;
+}
+
+ai::Code GetDataType(ai::ArtHandle handle, int32_t* type, int32_t* subtype) {
+  if (type == nullptr || subtype == nullptr) return ai::kBadParameter;
+  VX_HOST_ENTER();
+  VX_LIVE(handle, art);
+  *type = art->live->dataType;
+  *subtype = art->live->dataSubtype;
+  return ai::kNoError;
+}
+
+ai::Code SetDataType(ai::ArtHandle handle, int32_t type, int32_t subtype) {
+  VX_HOST_ENTER();
+  VX_LIVE(handle, art);
+  CurrentDocument()->WillChange(art);
+  art->live->dataType = type;
+  art->live->dataSubtype = subtype;
+  return ai::kNoError;
+}
+
+ai::Code GetDataSize(ai::ArtHandle handle, size_t* size) {
+  if (size == nullptr) return ai::kBadParameter;
+  VX_HOST_ENTER();
+  VX_LIVE(handle, art);
+  *size = art->live->data.size();
+  return ai::kNoError;
+}
+
+ai::Code SetDataSize(ai::ArtHandle handle, size_t size) {
+  VX_HOST_ENTER();
+  VX_LIVE(handle, art);
+  CurrentDocument()->WillChange(art);
+  art->live->data.resize(size, '\0');
+  return ai::kNoError;
+}
+
+ai::Code ReadData(ai::ArtHandle handle, size_t offset, size_t size, void* data) {
+  if (data == nullptr && size > 0) return ai::kBadParameter;
+  VX_HOST_ENTER();
+  VX_LIVE(handle, art);
+  const std::string& stored = art->live->data;
+  if (offset > stored.size() || size > stored.size() - offset) return ai::kBadParameter;
+  if (size > 0) std::memcpy(data, stored.data() + offset, size);
+  return ai::kNoError;
+}
+
+ai::Code WriteData(ai::ArtHandle handle, size_t offset, size_t size, const void* data) {
+  if (data == nullptr && size > 0) return ai::kBadParameter;
+  VX_HOST_ENTER();
+  VX_LIVE(handle, art);
+  std::string& stored = art->live->data;
+  if (offset > stored.size() || size > stored.size() - offset) return ai::kBadParameter;
+  CurrentDocument()->WillChange(art);
+  if (size > 0) std::memcpy(art->live->data.data() + offset, data, size);
+  CurrentDocument()->MarkLiveChanged(art);
+  return ai::kNoError;
+}
+
 std::optional<std::string> FromLengthPrefixed(const unsigned char* text) {
   return PlatformToUtf8(std::string_view(reinterpret_cast<const char*>(text + 1), text[0]));
 }
@@ -238,7 +335,9 @@ ai::Code SetOptions(ai::PluginRef, int32_t options) {
 
 const ai::CharacterEncodingSuite kCharacterEncoding = {Convert};
 const ai::MenuSuite kMenu = {AddMenuItem, AddSubmenuGroup, CheckItem, EnableItem, GetItemName, SetAutomaticUpdate};
-const ai::PluginGroupSuite kPluginGroup = {AddPluginGroup, GetPluginGroupName, GetArtPluginGroup};
+const ai::PluginGroupSuite kPluginGroup = {AddPluginGroup, GetPluginGroupName, GetArtPluginGroup, UseArtPluginGroup,
+                                           GetEditArt,     GetResultArt,       GetDataType,       SetDataType,
+                                           GetDataSize,    SetDataSize,        ReadData,          WriteData};
 const ai::FilterSuite kFilter = {AddFilter, GetFilterMenuItem};
 const ai::LiveEffectSuite kLiveEffect = {AddLiveEffect, AddLiveEffectMenuItem};
 const ai::ToolSuite kTool = {AddTool, GetToolNumber};

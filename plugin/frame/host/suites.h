@@ -348,6 +348,19 @@ struct PluginGroupSuite {
   Code (*getName)(PluginGroupHandle group, const char** name);
   // The plugin group a live object (kind 10) belongs to.
   Code (*getArtPluginGroup)(ArtHandle art, PluginGroupHandle* group);
+  // Binds a live object to a plugin group; the host then sends the group's
+  // owner "AI Plugin Group" messages for it.
+  Code (*useArtPluginGroup)(ArtHandle art, PluginGroupHandle group);
+  // The group holding the user's source art, and the group the host shows.
+  Code (*getEditArt)(ArtHandle art, ArtHandle* edit);
+  Code (*getResultArt)(ArtHandle art, ArtHandle* result);
+  // The live object's data store: a type and sub-type, then bytes.
+  Code (*getDataType)(ArtHandle art, int32_t* type, int32_t* subtype);
+  Code (*setDataType)(ArtHandle art, int32_t type, int32_t subtype);
+  Code (*getDataSize)(ArtHandle art, size_t* size);
+  Code (*setDataSize)(ArtHandle art, size_t size);
+  Code (*readData)(ArtHandle art, size_t offset, size_t size, void* data);
+  Code (*writeData)(ArtHandle art, size_t offset, size_t size, const void* data);
 };
 
 struct FilterSuite {

@@ -5,7 +5,9 @@
 #include "document/document.h"
 #include "frame/controllers.h"
 #include "frame/globals.h"
+#include "support/art_builder.h"
 #include "support/plugin_host.h"
+#include "support/suite_access.h"
 
 extern "C" ai::Code PluginMain(const char* caller, const char* selector, void* message);
 
@@ -195,6 +197,31 @@ TEST_F(RoutingTest, RulerUnitIsReadWhenTheDocumentChanges) {
   document.rulerUnit = ai::ruler_unit::kMillimeters;
   host.Notify("AI Document Ruler Unit Changed Notifier");
   EXPECT_EQ(vx::Globals()->rulerUnit, ai::ruler_unit::kMillimeters);
+}
+
+TEST_F(RoutingTest, ChangedLiveObjectsAreUpdatedByTheirEffectAfterTheMessage) {
+  auto& document = host.OpenDocument(std::make_unique<vxhost::Document>());
+  vxhost::Art* live = document.NewArt(ai::art_kind::kPluginGroup);
+  document.Insert(live, ai::placement::kInsideOnTop, document.currentLayer()->group);
+  const auto& groups = vxtest::AcquireSuite<ai::PluginGroupSuite>(host);
+  const auto* neon = host.app().pluginGroups()[20].get();
+  ASSERT_EQ(neon->name.rfind("VELLUMiX4 Neon", 0), 0u);
+  ASSERT_EQ(groups.useArtPluginGroup(reinterpret_cast<ai::ArtHandle>(live),
+                                     reinterpret_cast<ai::PluginGroupHandle>(const_cast<vxhost::PluginGroupRecord*>(neon))),
+            ai::kNoError);
+  EXPECT_EQ(vx::Globals()->effectInProcess, -1);
+  host.Notify("AI Document Changed Notifier");
+  EXPECT_EQ(vx::Globals()->effectInProcess, 21) << "the update after the message named the Neon object";
+
+  // Changing the result group is the regeneration itself and asks for nothing.
+  vx::Globals()->effectInProcess = -1;
+  vxtest::AddPath(document, live->resultGroup, {{0, 0}, {1, 1}});
+  host.Notify("AI Document Changed Notifier");
+  EXPECT_EQ(vx::Globals()->effectInProcess, -1);
+  // Changing the source does.
+  vxtest::AddPath(document, live->editGroup, {{0, 0}, {1, 1}});
+  host.Notify("AI Document Changed Notifier");
+  EXPECT_EQ(vx::Globals()->effectInProcess, 21);
 }
 
 struct FakeToolController : vx::ToolPaletteCtrlr {

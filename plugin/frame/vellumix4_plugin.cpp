@@ -3,6 +3,7 @@
 #include <cstring>
 #include <exception>
 
+#include "effects/framework/regenerate.h"
 #include "frame/ai_error.h"
 #include "frame/error_messages.h"
 #include "frame/globals.h"
@@ -251,9 +252,16 @@ ai::Code VELLUMiX4Plugin::OnPluginGroupNotifyEdits(ai::PluginGroupMessage* messa
 ai::Code VELLUMiX4Plugin::OnPluginGroupUpdate(ai::PluginGroupMessage* message) {
   VELLUMiX4Globals* globals = Globals();
   if (globals == nullptr) return ai::kNoError;
-  globals->effectInProcess = EffectOfGroup(message->group);
-  // Each effect's regeneration joins here as the effect is built.
-  return ai::kNoError;
+  const int16_t effect = EffectOfGroup(message->group);
+  globals->effectInProcess = effect;
+  if (effect < 0) return ai::kNoError;
+  // A Live Trail object is regenerated only while it is selected.
+  if (effect == kTrailEffect) {
+    int32_t selected = 0;
+    if (ai::Code code = suites::Art().getUserAttributes(message->art, ai::art_attr::kSelected, &selected)) return code;
+    if (selected == 0) return ai::kNoError;
+  }
+  return RegenerateLiveObject(message->art, effect);
 }
 
 // Actions, the Fractalize filter and live effect, and tool messages reach their

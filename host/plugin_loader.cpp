@@ -155,8 +155,9 @@ ai::Code LoadedPlugin::Send(const char* caller, const char* selector, ai::Messag
   header.basic = host_.basicSuite();
   host_.BeginMessage(caller, selector);
   const ai::Code code = entry_(caller, selector, &header);
-  host_.EndMessage(caller, selector);
+  // Kept before the message ends: ending it may send the plug-in more messages.
   globals_ = header.globals;
+  host_.EndMessage(caller, selector);
   return code;
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "presets/record_spec.h"
+#include "presets/record_schema.h"
 
 namespace vx {
 

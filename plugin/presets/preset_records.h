@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "presets/preset_store.h"
-#include "presets/record_spec.h"
+#include "presets/record_schema.h"
 
 namespace vx {
 

@@ -6,7 +6,7 @@
 
 #include "frame/suite_set.h"
 #include "platform/clock.h"
-#include "presets/record_spec.h"
+#include "presets/record_schema.h"
 
 namespace vx {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "presets/record_spec.h"
+#include "presets/record_schema.h"
 
 namespace vx {
 

@@ -24,7 +24,7 @@
 #include <cstdint>
 
 #include "frame/host/art_records.h"
-#include "presets/record_spec.h"
+#include "presets/record_schema.h"
 
 namespace vx {
 

@@ -8,7 +8,7 @@
 
 #include "frame/host/art_records.h"
 #include "frame/suite_set.h"
-#include "presets/record_spec.h"
+#include "presets/record_schema.h"
 
 namespace vx {
 namespace {

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
-#include "presets/record_spec.h"
+#include "presets/record_schema.h"
 #include "support/in_process.h"
 
 namespace vxtest {

@@ -161,7 +161,8 @@ std::string Rendition(const ai::ColorRecord& color, const CustomColor* custom) {
   const ai::ThreeColor three = ThreeOf(color, custom);
   std::string out = "#";
   for (double v : {three.red, three.green, three.blue}) {
-    const int byte = static_cast<int>(std::clamp(std::round(v * 255), 0.0, 255.0));
+    const double scaled = v * 255;
+    const int byte = scaled >= 0 ? static_cast<int>(std::min(std::round(scaled), 255.0)) : 0;  // NaN gives 0
     out += Hex(byte >> 4);
     out += Hex(byte);
   }

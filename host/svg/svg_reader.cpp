@@ -1,5 +1,7 @@
 #include "svg/svg_reader.h"
 
+#include <climits>
+#include <cmath>
 #include <cstring>
 #include <sstream>
 
@@ -332,8 +334,12 @@ Art* SvgReader::ReadLive(pugi::xml_node node, const ComputedStyle& style, const 
     double type = -1, subtype = -1;
     ParseNumber(VxAttr(node, "dataType") ? VxAttr(node, "dataType") : "-1", type);
     ParseNumber(VxAttr(node, "dataSubtype") ? VxAttr(node, "dataSubtype") : "-1", subtype);
-    live.dataType = static_cast<int32_t>(type);
-    live.dataSubtype = static_cast<int32_t>(subtype);
+    // Anything but a whole number that fits is no type this system wrote.
+    auto whole = [](double value) {
+      return value >= INT32_MIN && value <= INT32_MAX && value == std::floor(value) ? static_cast<int32_t>(value) : -1;
+    };
+    live.dataType = whole(type);
+    live.dataSubtype = whole(subtype);
   }
   for (pugi::xml_node child : node.children()) {
     if (child.type() != pugi::node_element) continue;

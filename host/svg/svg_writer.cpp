@@ -257,7 +257,7 @@ void SvgWriter::WriteCommon(const Art& art, pugi::xml_node node) {
   if (!art.svg.residualStyle.empty()) Set(node, "style", art.svg.residualStyle);
 }
 
-void SvgWriter::WritePath(const Art& art, pugi::xml_node parent) {
+pugi::xml_node SvgWriter::AppendPathElement(const Art& art, pugi::xml_node parent) {
   pugi::xml_node node = parent.append_child("path");
   if (!art.svg.id.empty()) Set(node, "id", art.svg.id);
   std::vector<Subpath> subpaths;
@@ -265,6 +265,11 @@ void SvgWriter::WritePath(const Art& art, pugi::xml_node parent) {
   Set(node, "d", FormatPathData(subpaths));
   const std::string corners = CornersText(subpaths);
   if (!corners.empty()) Set(node, (vx_ + "corners").c_str(), corners);
+  return node;
+}
+
+void SvgWriter::WritePath(const Art& art, pugi::xml_node parent) {
+  pugi::xml_node node = AppendPathElement(art, parent);
   // A compound path paints with its first path's style.
   const Art* styled = &art;
   if (art.kind == ai::art_kind::kCompoundPath && art.firstChild != nullptr &&
@@ -401,13 +406,7 @@ std::string SvgWriter::ClipPathId(const Art& clip) {
   const std::string id = "vx-clip-" + std::to_string(++clips_);
   pugi::xml_node node = defs_.append_child("clipPath");
   Set(node, "id", id);
-  pugi::xml_node path = node.append_child("path");
-  if (!clip.svg.id.empty()) Set(path, "id", clip.svg.id);
-  std::vector<Subpath> subpaths;
-  CollectSubpaths(clip, subpaths);
-  Set(path, "d", FormatPathData(subpaths));
-  const std::string corners = CornersText(subpaths);
-  if (!corners.empty()) Set(path, (vx_ + "corners").c_str(), corners);
+  pugi::xml_node path = AppendPathElement(clip, node);
   const Art* styled = clip.kind == ai::art_kind::kCompoundPath && clip.firstChild ? clip.firstChild : &clip;
   if (styled->style.evenOdd) Set(path, "clip-rule", "evenodd");
   return id;

@@ -27,6 +27,8 @@ class SvgWriter {
   void WriteChildren(const Art& container, pugi::xml_node parent);
   void WriteArt(const Art& art, pugi::xml_node parent);
   void WritePath(const Art& art, pugi::xml_node parent);
+  // A <path> element with the art's id, path data and corner flags.
+  pugi::xml_node AppendPathElement(const Art& art, pugi::xml_node parent);
   void WriteVerbatim(const Art& art, pugi::xml_node parent);
   void WriteLive(const Art& art, pugi::xml_node parent);
   std::string ClipPathId(const Art& clip);

@@ -4,10 +4,12 @@
 
 #include <iostream>
 
+#include "commands/actions.h"
 #include "commands/convert.h"
 #include "commands/info.h"
 #include "commands/inspect.h"
 #include "commands/presets.h"
+#include "commands/tool.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"vellumix4 — live vector effects, 3D transforms and distortion tools on SVG files"};
@@ -72,6 +74,41 @@ int main(int argc, char** argv) {
       command->add_option("--set", presetsOptions.sets, "FIELD=VALUE in the palette's units (repeatable)");
   }
 
+  vxcli::ToolOptions toolOptions;
+  CLI::App* tool = app.add_subcommand("tool", "use a distortion tool on an SVG file: press, drag through points, release");
+  tool->add_option("tool", toolOptions.tool, "warp, wave, lens, craft, roughening, broom, metabrush, trail")->required();
+  tool->add_option("input", toolOptions.input, "SVG file to read (- for standard input)")->required();
+  tool->add_option("-o,--output", toolOptions.output, "SVG file to write (- for standard output)")->required();
+  tool->add_option("--drag", toolOptions.drag, "points X,Y in the file's coordinates: press at the first, release at the last")
+      ->required()
+      ->expected(1, -1);
+  tool->add_flag("--alt", toolOptions.alt, "hold Alt during the drag");
+  tool->add_flag("--shift", toolOptions.shift, "hold Shift during the drag");
+  tool->add_flag("--ctrl", toolOptions.ctrl, "hold Ctrl during the drag");
+  tool->add_option("--set", toolOptions.sets, "FIELD=VALUE in the palette's units (repeatable)");
+  tool->add_option("--select", toolOptions.select, "ids of the elements to select (default: everything)")
+      ->expected(1, -1);
+  tool->add_option("--plugin", toolOptions.session.pluginPath, "plug-in file to load (default: beside this program)");
+  tool->add_flag("-v,--verbose", toolOptions.session.verbose, "print the plug-in's debugger output");
+  tool->add_flag("-q,--quiet", toolOptions.session.quiet, "no progress messages");
+
+  vxcli::ActionsOptions actionsOptions;
+  CLI::App* actions = app.add_subcommand("actions", "list the plug-in's actions, or play a saved action file on an SVG file");
+  actions->require_subcommand(1);
+  CLI::App* actionsList = actions->add_subcommand("list", "list the actions and their parameters");
+  actionsList->callback([&actionsOptions] { actionsOptions.action = "list"; });
+  addSessionOptions(actionsList);
+  CLI::App* actionsPlay = actions->add_subcommand("play", "play the events of FILE on the selection of INPUT");
+  actionsPlay->callback([&actionsOptions] { actionsOptions.action = "play"; });
+  actionsPlay->add_option("file", actionsOptions.file, "action file (JSON) to play")->required();
+  actionsPlay->add_option("input", actionsOptions.input, "SVG file to read (- for standard input)")->required();
+  actionsPlay->add_option("-o,--output", actionsOptions.output, "SVG file to write (- for standard output)")->required();
+  actionsPlay->add_option("--select", actionsOptions.select, "ids of the elements to select (default: everything)")
+      ->expected(1, -1);
+  actionsPlay->add_option("--plugin", actionsOptions.session.pluginPath, "plug-in file to load (default: beside this program)");
+  actionsPlay->add_flag("-v,--verbose", actionsOptions.session.verbose, "print the plug-in's debugger output");
+  actionsPlay->add_flag("-q,--quiet", actionsOptions.session.quiet, "no progress messages");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -83,6 +120,11 @@ int main(int argc, char** argv) {
     if (convert->parsed()) return vxcli::RunConvert(convertOptions, std::cerr);
     if (inspect->parsed()) return vxcli::RunInspect(inspectInput, std::cout);
     if (presets->parsed()) return vxcli::RunPresets(presetsOptions, std::cout, std::cerr);
+    if (tool->parsed()) return vxcli::RunTool(toolOptions, std::cerr);
+    if (actions->parsed()) {
+      if (actionsList->parsed()) actionsOptions.session = session;
+      return vxcli::RunActions(actionsOptions, std::cout, std::cerr);
+    }
   } catch (const std::exception& error) {
     std::cerr << "vellumix4: " << error.what() << "\n";
     return 1;

@@ -73,6 +73,10 @@ VX_REGISTRY_ADD_FIND(ToolRecord, ToolHandle, tools_, AddTool, FindTool, "tool")
 #undef VX_REGISTRY_ADD_FIND
 
 void AppRegistry::Forget(LoadedPlugin* owner) {
+  if (cursorOwner == owner) {
+    cursorOwner = nullptr;
+    cursorId = 0;
+  }
   auto drop = [owner](auto& list) {
     list.erase(std::remove_if(list.begin(), list.end(), [owner](const auto& entry) { return entry->owner == owner; }),
                list.end());

@@ -101,6 +101,11 @@ class AppRegistry {
 
   int32_t pluginOptions = 2;  // option flags the host keeps for the plug-in
 
+  // The cursor shown over the document: a cursor resource of `cursorOwner`
+  // (0 with no owner: the host's own arrow).
+  int32_t cursorId = 0;
+  LoadedPlugin* cursorOwner = nullptr;
+
  private:
   std::vector<std::unique_ptr<MenuGroup>> groups_;
   std::vector<std::unique_ptr<MenuItem>> items_;

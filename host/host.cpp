@@ -220,12 +220,14 @@ AnnotatorRecord* Host::AddAnnotator(LoadedPlugin* owner, std::string name) {
 
 void Host::ForgetRegistrations(LoadedPlugin* owner) {
   app_.Forget(owner);
+  actions_.Forget(owner);
   auto drop = [owner](auto& list) {
     list.erase(std::remove_if(list.begin(), list.end(), [owner](const auto& entry) { return entry->owner == owner; }),
                list.end());
   };
   drop(notifiers_);
   drop(annotators_);
+  panels_.Forget(owner);
 }
 
 ai::AppContext Host::PushContext() {

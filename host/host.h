@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "actions/action_manager.h"
 #include "app_registry.h"
 #include "block_registry.h"
 #include "fault_injector.h"
@@ -19,6 +20,8 @@
 #include "host_log.h"
 #include "random_generator.h"
 #include "scripted_user.h"
+#include "platform/ui/desktop.h"
+#include "ui/panels.h"
 
 namespace vxhost {
 
@@ -103,6 +106,12 @@ class Host {
   ScriptedUser& user() { return user_; }
   RandomGenerator& random() { return random_; }
   AppRegistry& app() { return app_; }
+  // Registered actions, the recording switch and the recorded events.
+  ActionManager& actions() { return actions_; }
+  // The screen, the host's main window and the keyboard; panels and preferences.
+  platform::ui::Desktop& desktop() { return desktop_; }
+  PanelRegistry& panels() { return panels_; }
+  Preferences& preferences() { return preferences_; }
   std::vector<NotifierRecord*> notifiers() const;
   std::vector<AnnotatorRecord*> annotators() const;
   std::vector<ai::ViewRect>& invalidatedRects() { return invalidated_; }
@@ -149,6 +158,10 @@ class Host {
   ScriptedUser user_;
   RandomGenerator random_;
   AppRegistry app_;
+  ActionManager actions_;
+  platform::ui::Desktop desktop_;
+  PanelRegistry panels_{desktop_};
+  Preferences preferences_;
   std::map<std::string, PublishedSuite> suites_;
   int64_t acquisitionCounter_ = 0;
   std::vector<std::unique_ptr<LoadedPlugin>> plugins_;

@@ -11,6 +11,7 @@
 
 #include "document/art.h"
 #include "document/undo_log.h"
+#include "document/view_display.h"
 #include "frame/host/suites.h"
 
 namespace vxhost {
@@ -89,6 +90,7 @@ class Document {
   // --- the view: the document point at the window's top left, and the zoom
   ai::RealPoint viewOrigin{0, 0};
   double zoom = 1.0;
+  ViewDisplay display;
 
   SvgDocumentInfo svg;
   UndoLog& undo() { return undo_; }

@@ -10,16 +10,10 @@ namespace vxhost {
     static const ai::Struct table{};            \
     return &table;                              \
   }
-VX_PENDING_SUITE(ActionManagerSuite)
-VX_PENDING_SUITE(AnnotatorDrawerSuite)
 VX_PENDING_SUITE(ColorConversionSuite)
 VX_PENDING_SUITE(ColorSpaceSuite)
 VX_PENDING_SUITE(DictionarySuite)
-VX_PENDING_SUITE(PanelSuite)
-VX_PENDING_SUITE(PanelFlyoutMenuSuite)
-VX_PENDING_SUITE(PreferenceSuite)
 VX_PENDING_SUITE(RealBezierSuite)
-VX_PENDING_SUITE(StringFormatUtilsSuite)
 VX_PENDING_SUITE(URLSuite)
 #undef VX_PENDING_SUITE
 

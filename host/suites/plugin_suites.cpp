@@ -71,6 +71,12 @@ ai::Code SetNotifierActive(ai::NotifierHandle notifier, int32_t active) {
   return ai::kBadParameter;
 }
 
+ai::Code NotifyAll(const char* type, void* data) {
+  if (type == nullptr) return ai::kBadParameter;
+  VX_HOST_ENTER();
+  return Host::Current().Notify(type, data);
+}
+
 ai::Code PushAppContext(ai::PluginRef, ai::AppContext* context) {
   if (context == nullptr) return ai::kBadParameter;
   *context = nullptr;
@@ -86,7 +92,7 @@ ai::Code PopAppContext(ai::AppContext context) {
 
 const ai::AccessSuite kAccess = {AcquirePlugin, ReleasePlugin};
 const ai::PluginsSuite kPlugins = {SetPluginName, GetPluginName, GetPluginFile};
-const ai::NotifierSuite kNotifier = {AddNotifier, SetNotifierActive};
+const ai::NotifierSuite kNotifier = {AddNotifier, SetNotifierActive, NotifyAll};
 const ai::ContextSuite kContext = {PushAppContext, PopAppContext};
 
 }  // namespace

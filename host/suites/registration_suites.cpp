@@ -319,6 +319,14 @@ ai::Code GetToolNumber(const char* title, int32_t* number) {
   return ai::kNoError;
 }
 
+ai::Code SetCursor(ai::PluginRef plugin, int32_t cursorId) {
+  VX_HOST_ENTER();
+  AppRegistry& app = App();
+  app.cursorId = cursorId;
+  app.cursorOwner = Owner(plugin);
+  return ai::kNoError;
+}
+
 ai::Code GetOptions(ai::PluginRef, int32_t* options) {
   if (options == nullptr) return ai::kBadParameter;
   VX_HOST_ENTER();
@@ -340,7 +348,7 @@ const ai::PluginGroupSuite kPluginGroup = {AddPluginGroup, GetPluginGroupName, G
                                            GetDataSize,    SetDataSize,        ReadData,          WriteData};
 const ai::FilterSuite kFilter = {AddFilter, GetFilterMenuItem};
 const ai::LiveEffectSuite kLiveEffect = {AddLiveEffect, AddLiveEffectMenuItem};
-const ai::ToolSuite kTool = {AddTool, GetToolNumber};
+const ai::ToolSuite kTool = {AddTool, GetToolNumber, SetCursor};
 const ai::PluginSuite kPlugin = {GetOptions, SetOptions};
 
 }  // namespace

@@ -62,6 +62,20 @@ Art* TopGroupOf(Art* art) {
 
 bool PathFilled(const Art& path) { return path.style.fillPaint != 0; }
 
+// On a straight curve the point hit is the foot of the perpendicular from
+// `where`, computed exactly: a point on the line is its own foot.
+ai::RealPoint OnStraightCurve(const Cubic& c, ai::RealPoint where, ai::RealPoint nearest) {
+  const bool straight = c.p1.x == c.p0.x && c.p1.y == c.p0.y && c.p2.x == c.p3.x && c.p2.y == c.p3.y;
+  const double dx = c.p3.x - c.p0.x, dy = c.p3.y - c.p0.y;
+  const double length2 = dx * dx + dy * dy;
+  if (!straight || length2 == 0) return nearest;
+  const double along = ((where.x - c.p0.x) * dx + (where.y - c.p0.y) * dy) / length2;
+  if (along < 0 || along > 1) return nearest;
+  const double off = ((where.x - c.p0.x) * -dy + (where.y - c.p0.y) * dx) / length2;
+  if (off == 0) return where;
+  return {where.x + off * dy, where.y - off * dx};
+}
+
 // Tests one path; fills `result` when it is hit.
 bool HitPath(Art* path, Art* owner, ai::RealPoint where, double tolerance, ai::HitResult& result) {
   const auto& s = path->segments;
@@ -77,7 +91,7 @@ bool HitPath(Art* path, Art* owner, ai::RealPoint where, double tolerance, ai::H
     const Nearest nearest = NearestOnCubic(curves[i], where);
     if (nearest.distance <= tolerance) {
       result = {ai::hit_type::kCurve, HandleOf(path), HandleOf(TopGroupOf(owner)), static_cast<int32_t>(i),
-                nearest.t, nearest.point};
+                nearest.t, OnStraightCurve(curves[i], where, nearest.point)};
       return true;
     }
   }

@@ -30,4 +30,8 @@ void SetToolFactory(int16_t paletteIndex, ToolFactory factory) {
   if (paletteIndex >= 0 && paletteIndex < kToolPaletteIndices) gToolFactories[paletteIndex] = factory;
 }
 
+bool HasToolFactory(int16_t paletteIndex) {
+  return paletteIndex >= 0 && paletteIndex < kToolPaletteIndices && gToolFactories[paletteIndex] != nullptr;
+}
+
 }  // namespace vx

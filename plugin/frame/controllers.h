@@ -24,12 +24,20 @@ class EffectPaletteCtrlr : public VELLUMiX4Ctrlr {
   virtual void Refresh(int32_t flags) = 0;
 };
 
+// The tool messages the main object forwards to the current tool's controller.
+enum class ToolEventKind { kTrackCursor, kMouseDown, kMouseDrag, kMouseUp };
+
 // What the main object asks of the controller of a tool palette.
 class ToolPaletteCtrlr : public VELLUMiX4Ctrlr {
  public:
   virtual bool PaletteShown() const = 0;
   virtual void HidePalette() = 0;
   virtual void Refresh(int32_t flags) = 0;
+  // A tool message for this controller's tool; a controller without a tool
+  // behaviour accepts it and does nothing.
+  virtual ai::Code OnToolEvent(ToolEventKind kind, const ai::ToolMessage& message) { return ai::kNoError; }
+  // The label drawn beside the cursor during an annotated drag; null for none.
+  virtual const char* AnnotationText() const { return nullptr; }
 };
 
 // Factories by index; an index without a controller yields null.
@@ -43,6 +51,7 @@ ToolPaletteCtrlr* CreateToolController(int16_t paletteIndex);
 // registers its own; tests install their own).
 void SetEffectFactory(int16_t effectIndex, EffectFactory factory);
 void SetToolFactory(int16_t paletteIndex, ToolFactory factory);
+bool HasToolFactory(int16_t paletteIndex);
 
 // Refresh flags of palettes.
 namespace refresh {

@@ -11,6 +11,7 @@ namespace vx {
 constexpr int kEffectCount = 25;
 constexpr int kFirstPlainEffect = 12;  // 0-11 are the 3D shapes
 constexpr int16_t kTrailEffect = 20;
+constexpr int16_t kNeonEffect = 21;
 
 struct EffectEntry {
   int16_t index;

@@ -1,5 +1,8 @@
 #include "frame/registration.h"
 
+#include "tools/framework/tool_palette.h"
+#include "ui/tool_view_controller.h"
+
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -10,6 +13,7 @@
 #include "geometry/named_block.h"
 #include "presets/preset_folders.h"
 #include "presets/record_registry.h"
+#include "tools/framework/tool_ctrlr.h"
 
 namespace vx {
 namespace {
@@ -181,6 +185,8 @@ ai::Code ClearPluginOptionFlag(ai::PluginRef plugin) {
 }
 
 ai::Code RegisterTools(ai::PluginRef plugin, VELLUMiX4Globals& globals) {
+  InstallToolControllers();
+  if (GetToolPaletteFactory() == nullptr) SetToolPaletteFactory(MakeToolPalette);
   int32_t groupTool = ai::kNoTool;
   for (size_t i = 0; i < kToolTable.size(); ++i) {
     const ToolEntry& tool = kToolTable[i];

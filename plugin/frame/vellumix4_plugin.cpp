@@ -3,15 +3,35 @@
 #include <cstring>
 #include <exception>
 
+#include "effects/framework/effect_actions.h"
 #include "effects/framework/regenerate.h"
+#include "effects/neon/neon_generator.h"
 #include "frame/ai_error.h"
 #include "frame/error_messages.h"
 #include "frame/globals.h"
 #include "frame/registration.h"
 #include "frame/suite_set.h"
 #include "geometry/named_block.h"
+#include "ui/help/help_ctrlr.h"
+#include "ui/panels/palette_panel.h"
 
 namespace vx {
+
+namespace {
+
+// Panels and the help controller live in the main object; code that runs without
+// one (unit tests of the palettes) gets storage of its own.
+MainObjectFields& CurrentMainFields() {
+  static MainObjectFields detached{};
+  auto* main = dynamic_cast<VELLUMiX4Plugin*>(GlobalPlugin());
+  return main != nullptr ? main->mainFields() : detached;
+}
+
+}  // namespace
+
+PalettePanel& MainPanel(PanelKind kind) { return CurrentMainFields().panels[static_cast<int>(kind)]; }
+
+HelpCtrlr*& MainHelpController() { return CurrentMainFields().helpController; }
 
 VELLUMiX4Plugin::VELLUMiX4Plugin(ai::PluginRef pluginRef) : Plugin(pluginRef), main_{} {
   SetName("VELLUMiX4");
@@ -44,9 +64,11 @@ ai::Code VELLUMiX4Plugin::Register() {
   VELLUMiX4Globals& globals = *Globals();
   if (ai::Code code = PrepareSettings(plugin, globals)) return code;
   if (ai::Code code = RegisterPluginGroups(plugin, globals)) return code;
+  if (ai::Code code = RegisterEffectActions(plugin, globals)) return code;
   if (ai::Code code = AllocateRecords(globals)) return code;
   if (ai::Code code = BuildMenus(plugin, globals)) return code;
   if (ai::Code code = RegisterFractalize(plugin, globals)) return code;
+  if (ai::Code code = RegisterFractalizeAction(plugin, globals)) return code;
   if (ai::Code code = ClearPluginOptionFlag(plugin)) return code;
   if (ai::Code code = RegisterTools(plugin, globals)) return code;
   if (ai::Code code = RegisterAnnotator(plugin, globals)) return code;
@@ -60,8 +82,10 @@ ai::Code VELLUMiX4Plugin::Register() {
 }
 
 ai::Code VELLUMiX4Plugin::OnShutdown(ai::InterfaceMessage* message) {
+  CloseHelp();
   CloseToolPalette();
   CloseEffectPalette();
+  for (PanelKind kind : {PanelKind::kTool, PanelKind::kEffect, PanelKind::kHelp}) SaveAndDisposePanel(kind);
   FreeGlobals();
   main_.globals = nullptr;
   SetLocked(false);
@@ -73,6 +97,9 @@ ai::Code VELLUMiX4Plugin::OnShutdown(ai::InterfaceMessage* message) {
 void VELLUMiX4Plugin::SetGlobalPlugin(Plugin* plugin) {
   SetGlobalPluginPointer(plugin);
   SetGlobals(plugin != nullptr ? main_.globals : nullptr);
+  // The effects' generators are process-wide pointers of this build of the code
+  // too: installed at startup, and again after a reload brought fresh code.
+  if (plugin != nullptr) RegisterNeonGenerator();
 }
 
 ai::Code VELLUMiX4Plugin::HandleMessage(const char* caller, const char* selector, void* message) {
@@ -94,11 +121,11 @@ ai::Code VELLUMiX4Plugin::HandleMessage(const char* caller, const char* selector
   return result;
 }
 
-ai::Code VELLUMiX4Plugin::HandleAnnotation(const char* selector, void*) {
+ai::Code VELLUMiX4Plugin::HandleAnnotation(const char* selector, void* message) {
   try {
     if (selector != nullptr && std::strcmp(selector, ai::selectors::kDraw) == 0) {
-      // Only a tool in the middle of a drag has an annotation to draw.
-      return ai::kNoError;
+      // Only a tool in the middle of an annotated drag has a label to draw.
+      return DrawToolLabel(static_cast<ai::AnnotatorMessage*>(message)->drawer);
     }
     if (selector != nullptr && std::strcmp(selector, ai::selectors::kInvalidate) == 0)
       return suites::Annotator().invalidateRect(&main_.annotationRect);
@@ -202,7 +229,7 @@ ai::Code VELLUMiX4Plugin::OnMenuGo(ai::MenuMessage* message) {
     if (globals->menuItems[i] == message->item) index = i;
   if (index == kMenuHelp) {
     if (globals->helpTopic < 0) globals->helpTopic = 0;
-    return ai::kNoError;  // the help palette toggles here once it exists
+    return ToggleHelp();
   }
   if (index == kMenuShowPalette) {
     ai::ArtHandle* list = nullptr;
@@ -233,7 +260,7 @@ ai::Code VELLUMiX4Plugin::OnMenuUpdate(ai::MenuMessage*) {
     if (ai::Code code = suites::Menu().checkItem(globals->menuItems[i], shown && i == globals->currentEffect))
       return code;
   }
-  return suites::Menu().checkItem(globals->menuItems[kMenuHelp], 0);
+  return suites::Menu().checkItem(globals->menuItems[kMenuHelp], HelpShown() ? 1 : 0);
 }
 
 int16_t VELLUMiX4Plugin::EffectOfGroup(ai::PluginGroupHandle group) {
@@ -264,10 +291,14 @@ ai::Code VELLUMiX4Plugin::OnPluginGroupUpdate(ai::PluginGroupMessage* message) {
   return RegenerateLiveObject(message->art, effect);
 }
 
-// Actions, the Fractalize filter and live effect, and tool messages reach their
-// controllers here; until a controller exists for them they are accepted and
-// nothing happens.
-ai::Code VELLUMiX4Plugin::OnDoAction(ai::ActionMessage*) { return ai::kNoError; }
+// The action's user data names the effect (or Fractalize) whose action plays.
+ai::Code VELLUMiX4Plugin::OnDoAction(ai::ActionMessage* message) {
+  if (message == nullptr) return ai::kBadParameter;
+  return PlayAction(*message);
+}
+
+// The Fractalize filter and live effect reach their controller here; until it
+// exists they are accepted and nothing happens.
 
 ai::Code VELLUMiX4Plugin::OnFilterGetParameters(ai::FilterMessage* message) {
   VELLUMiX4Globals* globals = Globals();
@@ -306,31 +337,108 @@ ai::Code VELLUMiX4Plugin::OpenToolPalette(int16_t paletteIndex) {
   return ai::kNoError;
 }
 
+// Tool messages name their tool by handle; a tool that is not one of ours is
+// ignored.
 ai::Code VELLUMiX4Plugin::OnToolSelect(ai::ToolMessage* message) {
   const int16_t index = ToolOfHandle(message->tool);
-  if (index < 0) return ai::kUnhandledMessage;
+  if (index < 0) return ai::kNoError;
   return OpenToolPalette(index);
 }
 
 ai::Code VELLUMiX4Plugin::OnToolDeselect(ai::ToolMessage* message) {
-  if (ToolOfHandle(message->tool) < 0) return ai::kUnhandledMessage;
+  if (ToolOfHandle(message->tool) < 0) return ai::kNoError;
   CloseToolPalette();
   return ai::kNoError;
 }
 
 ai::Code VELLUMiX4Plugin::OnToolEditOptions(ai::ToolMessage* message) {
-  if (ai::Code code = OnToolDeselect(message)) return code;
-  return OnToolSelect(message);
+  // Editing the Live3D Rotate tool's options opens its help topic.
+  constexpr int16_t kLive3DRotateTool = 13;
+  constexpr int16_t kLive3DRotateHelpTopic = 6;
+  const int16_t index = ToolOfHandle(message->tool);
+  if (index < 0) return ai::kNoError;
+  CloseToolPalette();
+  if (index == kLive3DRotateTool) Globals()->helpTopic = kLive3DRotateHelpTopic;
+  return OpenToolPalette(index);
+}
+
+ai::Code VELLUMiX4Plugin::ForwardToolEvent(ToolEventKind kind, ai::ToolMessage* message) {
+  if (ToolOfHandle(message->tool) < 0 || main_.toolController == nullptr) return ai::kNoError;
+  return main_.toolController->OnToolEvent(kind, *message);
+}
+
+ai::Code VELLUMiX4Plugin::SetAnnotatorActive(bool active) {
+  VELLUMiX4Globals* globals = Globals();
+  return suites::Annotator().setAnnotatorActive(globals->annotator, active ? 1 : 0);
 }
 
 ai::Code VELLUMiX4Plugin::OnToolTrackCursor(ai::ToolMessage* message) {
-  return ToolOfHandle(message->tool) < 0 ? ai::kUnhandledMessage : ai::kNoError;
+  return ForwardToolEvent(ToolEventKind::kTrackCursor, message);
 }
+
 ai::Code VELLUMiX4Plugin::OnToolMouseDown(ai::ToolMessage* message) {
-  if (Globals() != nullptr) Globals()->dragging = 0;
-  return OnToolTrackCursor(message);
+  VELLUMiX4Globals* globals = Globals();
+  if (globals == nullptr) return ai::kNoError;
+  globals->dragging = 0;
+  if (ai::Code code = ForwardToolEvent(ToolEventKind::kMouseDown, message)) return code;
+  // A tool whose drag shows a label said so by setting the dragging flag.
+  return globals->dragging ? SetAnnotatorActive(true) : ai::kNoError;
 }
-ai::Code VELLUMiX4Plugin::OnToolMouseDrag(ai::ToolMessage* message) { return OnToolTrackCursor(message); }
-ai::Code VELLUMiX4Plugin::OnToolMouseUp(ai::ToolMessage* message) { return OnToolTrackCursor(message); }
+
+ai::Code VELLUMiX4Plugin::OnToolMouseDrag(ai::ToolMessage* message) {
+  VELLUMiX4Globals* globals = Globals();
+  if (globals == nullptr) return ai::kNoError;
+  if (globals->dragging) {
+    main_.lastDragPoint = message->event.cursor;
+    if (ai::Code code = suites::Annotator().invalidateRect(&main_.annotationRect)) return code;
+  }
+  if (ai::Code code = ForwardToolEvent(ToolEventKind::kMouseDrag, message)) return code;
+  return globals->dragging ? SetAnnotatorActive(true) : ai::kNoError;
+}
+
+ai::Code VELLUMiX4Plugin::OnToolMouseUp(ai::ToolMessage* message) {
+  VELLUMiX4Globals* globals = Globals();
+  if (globals == nullptr) return ai::kNoError;
+  if (globals->dragging) {
+    ai::Code code = suites::Annotator().invalidateRect(&main_.annotationRect);
+    if (code == ai::kNoError) code = SetAnnotatorActive(false);
+    globals->dragging = 0;
+    if (code != ai::kNoError) {
+      // The tool's mouse up still runs: it frees what the drag holds.
+      ForwardToolEvent(ToolEventKind::kMouseUp, message);
+      return code;
+    }
+  }
+  return ForwardToolEvent(ToolEventKind::kMouseUp, message);
+}
+
+// The label of an annotated drag: the tool's text in black on a light grey box
+// below and to the right of the last drag point.
+ai::Code VELLUMiX4Plugin::DrawToolLabel(ai::AnnotatorDrawer drawer) {
+  VELLUMiX4Globals* globals = Globals();
+  if (globals == nullptr || !globals->dragging || main_.toolController == nullptr || drawer == nullptr)
+    return ai::kNoError;
+  const char* text = main_.toolController->AnnotationText();
+  if (text == nullptr) return ai::kNoError;
+  constexpr int32_t kLabelOffset = 16;
+  constexpr uint16_t kLabelGrey = 0xCCCC;
+  ai::ViewPoint anchor{};
+  if (ai::Code code = suites::DocumentView().artworkToView(&main_.lastDragPoint, &anchor)) return code;
+  anchor.h += kLabelOffset;
+  anchor.v += kLabelOffset;
+  ai::ViewRect box{};
+  const ai::AnnotatorDrawerSuite& draw = suites::AnnotatorDrawer();
+  if (ai::Code code = draw.measureText(drawer, text, &anchor, &box)) return code;
+  const int32_t height = box.bottom - box.top;
+  box.top += height;
+  box.bottom += height;
+  const ai::ViewPoint baseline{anchor.h, anchor.v + height};
+  if (ai::Code code = draw.setColor(drawer, kLabelGrey, kLabelGrey, kLabelGrey)) return code;
+  if (ai::Code code = draw.fillRect(drawer, &box)) return code;
+  if (ai::Code code = draw.setColor(drawer, 0, 0, 0)) return code;
+  if (ai::Code code = draw.drawText(drawer, text, &baseline)) return code;
+  main_.annotationRect = box;
+  return ai::kNoError;
+}
 
 }  // namespace vx

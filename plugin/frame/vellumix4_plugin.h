@@ -7,8 +7,11 @@
 #include "frame/host/art_records.h"
 #include "frame/host/handles.h"
 #include "frame/plugin.h"
+#include "ui/panels/palette_panel.h"
 
 namespace vx {
+
+class HelpCtrlr;
 
 // The main object's own fields beyond Plugin's, in one plain record (see
 // ReattachMainObject).
@@ -19,6 +22,8 @@ struct MainObjectFields {
   ai::RealPoint lastDragPoint;           // where the last tool drag message was
   ai::ViewRect annotationRect;           // last annotation box, in view coordinates
   ai::NotifierHandle notifiers[7];       // the notifiers but the selection's, in registration order
+  PalettePanel panels[kPanelKindCount];  // tool, effect and help panels, made on first use
+  HelpCtrlr* helpController;             // the help palette's controller, null while closed
 };
 
 class VELLUMiX4Plugin : public Plugin {
@@ -51,6 +56,7 @@ class VELLUMiX4Plugin : public Plugin {
   void SetGlobalPlugin(Plugin* plugin) override;
 
   const MainObjectFields& mainFields() const { return main_; }
+  MainObjectFields& mainFields() { return main_; }
 
  private:
   ai::Code HandleAnnotation(const char* selector, void* message);
@@ -65,6 +71,9 @@ class VELLUMiX4Plugin : public Plugin {
   // The palette index of the tool with this handle, or -1.
   static int16_t ToolOfHandle(ai::ToolHandle tool);
   ai::Code OpenToolPalette(int16_t paletteIndex);
+  ai::Code ForwardToolEvent(ToolEventKind kind, ai::ToolMessage* message);
+  ai::Code SetAnnotatorActive(bool active);
+  ai::Code DrawToolLabel(ai::AnnotatorDrawer drawer);
   // The index whose plugin group is `group`, in the order updates compare them; -1 if none.
   static int16_t EffectOfGroup(ai::PluginGroupHandle group);
 

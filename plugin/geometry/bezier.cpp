@@ -9,14 +9,12 @@
 namespace vx {
 namespace {
 
-constexpr double kThird = 0.3333333333333333;
 constexpr double kTangentStep = 0.001;
 constexpr double kChordTolerance = 0.1;
 // The bisection halves its interval each round; past this many rounds the
 // interval is far below double precision and the answer cannot improve.
 constexpr int kMaxBisections = 200;
 
-bool Equal(ai::RealPoint a, ai::RealPoint b) { return a.x == b.x && a.y == b.y; }
 double Distance(ai::RealPoint a, ai::RealPoint b) { return std::hypot(b.x - a.x, b.y - a.y); }
 double Angle(ai::RealPoint a, ai::RealPoint b) { return std::atan2(b.y - a.y, b.x - a.x); }
 ai::RealPoint Mid(ai::RealPoint a, ai::RealPoint b) { return {(a.x + b.x) / 2, (a.y + b.y) / 2}; }
@@ -49,8 +47,6 @@ Split SplitAtMid(const SegmentPair& pair) {
 }
 
 }  // namespace
-
-bool IsStraight(const SegmentPair& pair) { return Equal(pair.p1(), pair.p0()) && Equal(pair.p2(), pair.p3()); }
 
 ai::RealPoint BezierPointAt(const SegmentPair& pair, double t) {
   const double s = 1 - t;
@@ -98,13 +94,6 @@ void SplitSegmentAtMid(SegRecord* run, int32_t i, int32_t last) {
   }
   if (last > i + 1) std::memmove(run + i + 2, run + i + 1, sizeof(SegRecord) * static_cast<size_t>(last - i - 1));
   run[i + 1] = added;
-}
-
-void ExtendStraightHandles(SegmentPair& pair, HandleEnds ends) {
-  if (!IsStraight(pair)) return;
-  const ai::RealPoint p0 = pair.p0(), p3 = pair.p3();
-  if (ends & kFirstEnd) pair.first.out = {p0.x + (p3.x - p0.x) * kThird, p0.y + (p3.y - p0.y) * kThird};
-  if (ends & kSecondEnd) pair.second.in = {p3.x + (p0.x - p3.x) * kThird, p3.y + (p0.y - p3.y) * kThird};
 }
 
 ai::Code SplitPathSegmentAt(ai::ArtHandle path, int32_t endAnchor, double t, ai::RealPoint hitPoint) {

@@ -27,7 +27,10 @@ struct SegmentPair {
 };
 
 // Both handles retracted onto their anchors.
-bool IsStraight(const SegmentPair& pair);
+inline bool IsStraight(const SegmentPair& pair) {
+  return pair.first.out.x == pair.first.anchor.x && pair.first.out.y == pair.first.anchor.y &&
+         pair.second.in.x == pair.second.anchor.x && pair.second.in.y == pair.second.anchor.y;
+}
 
 ai::RealPoint BezierPointAt(const SegmentPair& pair, double t);
 
@@ -70,7 +73,13 @@ void SplitSegmentAtMid(SegRecord* run, int32_t i, int32_t last);
 enum HandleEnds : uint8_t { kFirstEnd = 1, kSecondEnd = 2, kBothEnds = 3 };
 // Gives a straight segment handles a third of the way along it; a segment that
 // is not straight is left as it is.
-void ExtendStraightHandles(SegmentPair& pair, HandleEnds ends);
+inline void ExtendStraightHandles(SegmentPair& pair, HandleEnds ends) {
+  constexpr double kThird = 0.3333333333333333;
+  if (!IsStraight(pair)) return;
+  const ai::RealPoint p0 = pair.p0(), p3 = pair.p3();
+  if (ends & kFirstEnd) pair.first.out = {p0.x + (p3.x - p0.x) * kThird, p0.y + (p3.y - p0.y) * kThird};
+  if (ends & kSecondEnd) pair.second.in = {p3.x + (p0.x - p3.x) * kThird, p3.y + (p0.y - p3.y) * kThird};
+}
 
 // |a.x - b.x| <= tol and |a.y - b.y| <= tol: a square, not a circle.
 inline bool PointsWithin(ai::RealPoint a, ai::RealPoint b, double tol) {

@@ -11,10 +11,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "frame/host/codes.h"
 #include "geometry/bezier.h"
 #include "geometry/named_block.h"
+#include "geometry/path_records.h"
 
 namespace vx {
 
@@ -29,14 +31,28 @@ inline constexpr char kSourceCopyName[] = "buffer 2 for segments";
 
 namespace detail {
 
-inline double Distance(ai::RealPoint a, ai::RealPoint b) { return std::hypot(b.x - a.x, b.y - a.y); }
+inline double Distance(ai::RealPoint a, ai::RealPoint b) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  return std::sqrt(dx * dx + dy * dy);
+}
+
+// Distance(a, b) < limit for a limit >= 0, without the square root.
+inline bool CloserThan(ai::RealPoint a, ai::RealPoint b, double limit) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  return dx * dx + dy * dy < limit * limit;
+}
 
 // P0' + polar(distance(P0', P1'), angle(P0', Q')): the mapped handle's length
-// along the mapped curve's starting direction.
+// along the mapped curve's starting direction. The polar point is formed from
+// the unit vector toward Q' (no trigonometry); Q' on the anchor itself has the
+// angle 0, as atan2 gives it.
 inline ai::RealPoint ReestimatedHandle(ai::RealPoint anchor, ai::RealPoint handle, ai::RealPoint direction) {
   const double length = Distance(anchor, handle);
-  const double angle = std::atan2(direction.y - anchor.y, direction.x - anchor.x);
-  return {anchor.x + length * std::cos(angle), anchor.y + length * std::sin(angle)};
+  const double dx = direction.x - anchor.x, dy = direction.y - anchor.y;
+  const double norm = std::sqrt(dx * dx + dy * dy);
+  if (norm == 0) return {anchor.x + length, anchor.y};
+  const double scale = length / norm;
+  return {anchor.x + dx * scale, anchor.y + dy * scale};
 }
 
 inline ai::RealPoint WeightedPoint(const double* w, ai::RealPoint p0, ai::RealPoint p1, ai::RealPoint p2,
@@ -55,6 +71,17 @@ inline ai::Code MapCounted(MapPoint& map, ai::RealPoint& point, int& untouched) 
   return code;
 }
 
+// The acceptance test of a mapped segment whose ends moved: the new cubic
+// through the mapped anchors and re-estimated handles must pass within `tol`
+// of the mapped curve points at the two middle sample parameters.
+inline bool FollowsMappedCurve(ai::RealPoint a0, ai::RealPoint newP1, ai::RealPoint newP2, ai::RealPoint a3,
+                               ai::RealPoint m1, ai::RealPoint m2, double tol) {
+  const ai::RealPoint c1 = WeightedPoint(kSampleWeights[1], a0, newP1, newP2, a3);
+  if (std::fabs(c1.x - m1.x) > tol || std::fabs(c1.y - m1.y) > tol) return false;
+  const ai::RealPoint c2 = WeightedPoint(kSampleWeights[2], a0, newP1, newP2, a3);
+  return PointsWithin(m2, c2, tol);
+}
+
 // The shared body of the three flat segment mappers. `map` moves one point
 // (returning 0, kPointUntouched or an error); `extendEnd` tells whether a
 // straight segment's anchor gets a real handle; `freeCorners` sets both corner
@@ -64,7 +91,7 @@ ai::Code MapSegment(MapPoint&& map, ExtendEnd&& extendEnd, SegmentPair& pair, bo
                     bool freeCorners) {
   const double tol = std::max(d, 1.0);
   const double minLen = std::max(d, 2.0);
-  if (check && Distance(pair.p0(), pair.p3()) < minLen) check = false;
+  if (check && CloserThan(pair.p0(), pair.p3(), minLen)) check = false;
   if (IsStraight(pair)) {
     const int ends = (extendEnd(pair.p0()) ? kFirstEnd : 0) | (extendEnd(pair.p3()) ? kSecondEnd : 0);
     if (ends != 0) ExtendStraightHandles(pair, static_cast<HandleEnds>(ends));
@@ -76,25 +103,22 @@ ai::Code MapSegment(MapPoint&& map, ExtendEnd&& extendEnd, SegmentPair& pair, bo
   ai::RealPoint a3 = p3, q2 = WeightedPoint(kSampleWeights[3], p0, p1, p2, p3), a2 = p2;
   ai::RealPoint m1 = WeightedPoint(kSampleWeights[1], p0, p1, p2, p3);
   ai::RealPoint m2 = WeightedPoint(kSampleWeights[2], p0, p1, p2, p3);
-  for (ai::RealPoint* point : {&a0, &q1, &a1})
-    if (ai::Code code = MapCounted(map, *point, head)) return code;
-  for (ai::RealPoint* point : {&a3, &q2, &a2})
-    if (ai::Code code = MapCounted(map, *point, tail)) return code;
+  ai::Code code;
+  if ((code = MapCounted(map, a0, head)) || (code = MapCounted(map, q1, head)) || (code = MapCounted(map, a1, head)))
+    return code;
+  if ((code = MapCounted(map, a3, tail)) || (code = MapCounted(map, q2, tail)) || (code = MapCounted(map, a2, tail)))
+    return code;
 
   const ai::RealPoint newP1 = head < 3 ? ReestimatedHandle(a0, a1, q1) : a1;
   const ai::RealPoint newP2 = tail < 3 ? ReestimatedHandle(a3, a2, q2) : a2;
 
-  for (ai::RealPoint* point : {&m1, &m2})
-    if (ai::Code code = MapCounted(map, *point, middle)) return code;
+  if ((code = MapCounted(map, m1, middle)) || (code = MapCounted(map, m2, middle))) return code;
 
   if (head == 3 && tail == 3) {
     // Both ends untouched: a tool area inside the segment needs a split.
     if (middle != 2) return kNeedSplit;
-  } else if (check && (Distance(a0, a3) >= minLen || Distance(a0, newP1) >= minLen || Distance(a3, newP2) >= minLen)) {
-    const ai::RealPoint c1 = WeightedPoint(kSampleWeights[1], a0, newP1, newP2, a3);
-    if (std::fabs(c1.x - m1.x) > tol || std::fabs(c1.y - m1.y) > tol) return kNeedSplit;
-    const ai::RealPoint c2 = WeightedPoint(kSampleWeights[2], a0, newP1, newP2, a3);
-    if (!PointsWithin(m2, c2, tol)) return kNeedSplit;
+  } else if (check && !(CloserThan(a0, a3, minLen) && CloserThan(a0, newP1, minLen) && CloserThan(a3, newP2, minLen))) {
+    if (!FollowsMappedCurve(a0, newP1, newP2, a3, m1, m2, tol)) return kNeedSplit;
   }
 
   pair.first.anchor = a0;
@@ -104,6 +128,14 @@ ai::Code MapSegment(MapPoint&& map, ExtendEnd&& extendEnd, SegmentPair& pair, bo
   if (freeCorners || head < 3) pair.first.corner = 1;
   if (freeCorners || tail < 3) pair.second.corner = 1;
   return ai::kNoError;
+}
+
+// The host's guarded quotient: saturates at +-kValueLimit instead of
+// overflowing, and a zero divisor gives the limit with the dividend's sign.
+inline double GuardedQuotient(double a, double b) {
+  if (b == 0) return a == 0 ? 0 : (a > 0 ? kValueLimit : -kValueLimit);
+  const double q = a / b;
+  return std::clamp(q, -kValueLimit, kValueLimit);
 }
 
 }  // namespace detail
@@ -123,7 +155,7 @@ ai::Code MapSegmentFree(PointMapper&& mapper, SegmentPair& pair, bool check, dou
 // closer than `size` to the tool's centre; only moved ends become corners.
 template <class PointMapper>
 ai::Code MapSegmentInCircle(PointMapper&& mapper, SegmentPair& pair, bool check, double size, ai::RealPoint centre) {
-  auto inside = [centre, size](ai::RealPoint p) { return detail::Distance(p, centre) < size; };
+  auto inside = [centre, size](ai::RealPoint p) { return detail::CloserThan(p, centre, size); };
   return detail::MapSegment(mapper, inside, pair, check, size / 100, false);
 }
 
@@ -136,6 +168,79 @@ ai::Code MapSegmentInEllipse(PointMapper&& mapper, SegmentPair& pair, bool check
     return p.x <= current.x && p.x >= current.x - width && p.y >= current.y && p.y <= current.y + height;
   };
   return detail::MapSegment(mapper, inside, pair, check, std::min(width, height) / 200, false);
+}
+
+// The 3D variant's transform: points are mapped relative to `centre`, seen in
+// perspective from `viewerDistance` (kValueLimit or more: no perspective);
+// `size` (the half diagonal of the art's bounds) sets the tolerances.
+struct PerspectiveTransform {
+  ai::RealPoint centre;
+  double viewerDistance;
+  double size;
+};
+
+// A mapped point lay at or beyond the viewer (-z >= viewer distance).
+constexpr ai::Code kBeyondViewer = 1;
+
+// Perspective variant: `mapper` is ai::Code(double& x, double& y, double& z),
+// filling a depth for a point given relative to the centre. The largest depth
+// of the mapped anchors is kept in *largestDepth (start it at kUnsetValue).
+// Answers 0, kNeedSplit, kBeyondViewer (the segment is written all the same)
+// or the mapper's error.
+template <class PointMapper3D>
+ai::Code MapSegmentPerspective(PointMapper3D&& mapper, const PerspectiveTransform& transform, SegmentPair& pair,
+                               double* largestDepth, bool check) {
+  const double s = transform.size;
+  const double tol = std::clamp(s / 200, 0.5, 5.0);
+  const double minLen = std::max(s / 100, 2.0);
+  const double v = transform.viewerDistance;
+  if (check && detail::Distance(pair.p0(), pair.p3()) < minLen) check = false;
+  if (IsStraight(pair)) ExtendStraightHandles(pair, kBothEnds);
+  const ai::RealPoint p0 = pair.p0(), p1 = pair.p1(), p2 = pair.p2(), p3 = pair.p3();
+
+  bool beyond = false;
+  auto project = [&](ai::RealPoint& point, double& depth) -> ai::Code {
+    double x = point.x - transform.centre.x, y = point.y - transform.centre.y, z = 0;
+    if (ai::Code code = mapper(x, y, z)) return code;
+    if (-z >= v) beyond = true;
+    const double factor = detail::GuardedQuotient(v, v - z);
+    if (std::fabs(v) < kValueLimit && std::fabs(factor) < kValueLimit) {
+      x *= factor;
+      y *= factor;
+    }
+    point = {x + transform.centre.x, y + transform.centre.y};
+    depth = z;
+    return ai::kNoError;
+  };
+
+  using detail::WeightedPoint;
+  ai::RealPoint a0 = p0, q1 = WeightedPoint(kSampleWeights[0], p0, p1, p2, p3), a1 = p1;
+  ai::RealPoint a3 = p3, q2 = WeightedPoint(kSampleWeights[3], p0, p1, p2, p3), a2 = p2;
+  ai::RealPoint m1 = WeightedPoint(kSampleWeights[1], p0, p1, p2, p3);
+  ai::RealPoint m2 = WeightedPoint(kSampleWeights[2], p0, p1, p2, p3);
+  double z0 = 0, z3 = 0, ignored = 0;
+  for (auto [point, depth] : {std::pair{&a0, &z0}, std::pair{&q1, &ignored}, std::pair{&a1, &ignored},
+                              std::pair{&a3, &z3}, std::pair{&q2, &ignored}, std::pair{&a2, &ignored},
+                              std::pair{&m1, &ignored}, std::pair{&m2, &ignored}})
+    if (ai::Code code = project(*point, *depth)) return code;
+  if (largestDepth != nullptr) *largestDepth = std::max({*largestDepth, z0, z3});
+
+  // A direction point that collapsed onto its anchor leaves the handle retracted.
+  constexpr double kCollapsed = 1e-4;
+  const ai::RealPoint newP1 = PointsWithin(q1, a0, kCollapsed) ? a0 : detail::ReestimatedHandle(a0, a1, q1);
+  const ai::RealPoint newP2 = PointsWithin(q2, a3, kCollapsed) ? a3 : detail::ReestimatedHandle(a3, a2, q2);
+
+  if (check && (detail::Distance(a0, a3) >= minLen || detail::Distance(a0, newP1) >= minLen ||
+                detail::Distance(a3, newP2) >= minLen)) {
+    if (!detail::FollowsMappedCurve(a0, newP1, newP2, a3, m1, m2, tol)) return kNeedSplit;
+  }
+  pair.first.anchor = a0;
+  pair.first.out = newP1;
+  pair.second.in = newP2;
+  pair.second.anchor = a3;
+  pair.first.corner = 1;
+  pair.second.corner = 1;
+  return beyond ? kBeyondViewer : ai::kNoError;
 }
 
 // Reads a path for deformation: its segments into the source copy, its closed flag.
@@ -166,7 +271,7 @@ ai::Code MapSegmentRun(ai::ArtHandle path, SegRecord* run, SegmentMapper&& mapSe
   for (int32_t k = 0; k < pairs; ++k) {
     if (mapped + 1 > kMaxRunSegments - 3) return ai::kNoError;  // too many anchors: leave the path alone
     int32_t end = mapped + 1;
-    run[end] = source.segments[(k + 1) % source.count];
+    run[end] = source.segments[k + 1 < source.count ? k + 1 : 0];
     bool check = true;
     while (mapped < end) {
       SegmentPair pair{run[mapped], run[mapped + 1]};

@@ -19,6 +19,7 @@ class PathList {
 
   int32_t count() const { return count_; }
   ai::ArtHandle operator[](int32_t index) const { return block_.as<ai::ArtHandle>()[index]; }
+  void Set(int32_t index, ai::ArtHandle art) { block_.as<ai::ArtHandle>()[index] = art; }
   const ai::ArtHandle* data() const { return block_.as<ai::ArtHandle>(); }
 
  private:

@@ -88,6 +88,15 @@ std::string FormatShown(Shown shown, FieldType type, double value) {
   return text;
 }
 
+double StoredFromShownValue(Shown shown, double value) {
+  switch (shown) {
+    case Shown::kPercent: return value / 100.0;
+    case Shown::kDegrees: return value * kRadiansPerDegree;
+    case Shown::kSeconds: return std::round(value * 60.0);
+    default: return value;
+  }
+}
+
 // One component typed in the shown unit -> stored unit, clamped.
 bool ParseComponent(const FieldSpec& field, Shown shown, const std::string& text, int16_t rulerUnit,
                     double minimum, double maximum, double& stored, std::string* error) {
@@ -106,13 +115,7 @@ bool ParseComponent(const FieldSpec& field, Shown shown, const std::string& text
     if (error) *error = "'" + text + "' is not a number";
     return false;
   }
-  value = std::clamp(value, minimum, maximum);
-  switch (shown) {
-    case Shown::kPercent: stored = value / 100.0; break;
-    case Shown::kDegrees: stored = value * kRadiansPerDegree; break;
-    case Shown::kSeconds: stored = std::round(value * 60.0); break;
-    default: stored = value; break;
-  }
+  stored = StoredFromShownValue(shown, std::clamp(value, minimum, maximum));
   (void)field;
   return true;
 }
@@ -200,6 +203,20 @@ const char* ShownUnit(const RecordSpec& spec, const FieldSpec& field, const void
     case Shown::kSeconds: return "s";
     default: return "";
   }
+}
+
+double StoredComponent(const FieldSpec& field, const void* record, int component) {
+  return FieldNumber(field, record, component == 1 ? sizeof(double) : 0);
+}
+
+void StoreComponent(const FieldSpec& field, void* record, double value, int component) {
+  StoreNumber(field, record, value, component == 1 ? sizeof(double) : 0);
+}
+
+double ShownFromStored(Shown shown, double stored, int16_t rulerUnit) { return ToShown(shown, stored, rulerUnit); }
+
+double StoredFromShown(Shown shown, double value, int16_t rulerUnit) {
+  return shown == Shown::kLength ? RulerToPoints(value, rulerUnit) : StoredFromShownValue(shown, value);
 }
 
 std::string FormatFieldValue(const RecordSpec& spec, const FieldSpec& field, const void* record,

@@ -21,6 +21,14 @@ const char* RulerUnitName(int16_t rulerUnit);
 // (pt, px, in, cm, mm, q, pc). False when the text is not a length.
 bool ParseLength(std::string_view text, int16_t rulerUnit, double& points);
 
+// A number field's stored value (component 1 is a point's y), and storing one
+// (integers rounded, flags 0 or 1).
+double StoredComponent(const FieldSpec& field, const void* record, int component = 0);
+void StoreComponent(const FieldSpec& field, void* record, double value, int component = 0);
+// A stored value in the unit it is shown in, and back.
+double ShownFromStored(Shown shown, double stored, int16_t rulerUnit);
+double StoredFromShown(Shown shown, double value, int16_t rulerUnit);
+
 // How the field is shown right now (a feed depends on its mode field).
 Shown ShownNow(const RecordSpec& spec, const FieldSpec& field, const void* record);
 // The unit name people read beside the value ("%", "°", "mm", "s", "").

@@ -62,6 +62,32 @@ void Desktop::Unregister(WindowHandle window) {
   if (focus_ == window) focus_ = host_;
 }
 
+WindowHandle Desktop::CreateFrameWindow(Rect rect) {
+  const WindowHandle window = NewHandle();
+  frames_[window] = rect;
+  return window;
+}
+
+void Desktop::DestroyFrameWindow(WindowHandle window) {
+  frames_.erase(window);
+  if (focus_ == window) focus_ = host_;
+}
+
+void Desktop::MoveFrameWindow(WindowHandle window, Rect rect) {
+  if (auto it = frames_.find(window); it != frames_.end()) it->second = rect;
+}
+
+bool Desktop::WindowRect(WindowHandle window, Rect* rect) const {
+  if (auto it = frames_.find(window); it != frames_.end()) {
+    *rect = it->second;
+    return true;
+  }
+  Dialog* dialog = DialogOwning(window);
+  if (dialog == nullptr || dialog->Handle() != window) return false;
+  *rect = dialog->WindowRect();
+  return true;
+}
+
 std::vector<Dialog*> Desktop::Dialogs() const {
   std::vector<Dialog*> out;
   for (const auto& [window, dialog] : owners_)

@@ -23,6 +23,9 @@ int32_t Dialog::Build(const DialogTemplate& dialog, WindowHandle parent) {
   parent_ = parent;
   title_ = std::string(dialog.title);
   rect_ = {0, 0, dialog.width, dialog.height};
+  // A dialog inside a frame (a palette in a panel) sits at the frame's corner.
+  if (Rect frame; desktop_->IsFrameWindow(parent) && desktop_->WindowRect(parent, &frame))
+    rect_ = {frame.left, frame.top, frame.left + dialog.width, frame.top + dialog.height};
   endRequested_ = false;
   endCode_ = 0;
   handle_ = desktop_->NewHandle();

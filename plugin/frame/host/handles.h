@@ -15,12 +15,29 @@ using FilePathRef = struct FilePathOpaque*;
 using DocumentHandle = struct DocumentOpaque*;
 using MenuItemHandle = struct MenuItemOpaque*;
 using AnnotatorHandle = struct AnnotatorOpaque*;
+using AnnotatorDrawer = struct AnnotatorDrawerOpaque*;
 using ArtHandle = struct ArtOpaque*;
 using PluginGroupHandle = struct PluginGroupOpaque*;
 using ToolHandle = struct ToolOpaque*;
 using FilterHandle = struct FilterOpaque*;
 using LiveEffectHandle = struct LiveEffectOpaque*;
 using ActionParamsRef = struct ActionParamsOpaque*;
+using PanelHandle = struct PanelOpaque*;
+using FlyoutMenuHandle = struct FlyoutMenuOpaque*;
+// A window of the platform's window system (a dialog, a panel's inside).
+using PlatformWindow = uint32_t;
+
+// A point on the screen, in pixels, y down.
+struct ScreenPoint {
+  int32_t x;
+  int32_t y;
+};
+
+// A width and a height in screen pixels.
+struct ScreenSize {
+  int32_t width;
+  int32_t height;
+};
 
 // A rectangle in view coordinates (pixels of the document window).
 struct ViewRect {

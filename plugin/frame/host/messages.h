@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "frame/host/art_records.h"
 #include "frame/host/codes.h"
 #include "frame/host/handles.h"
 
@@ -59,9 +60,26 @@ struct PluginGroupMessage {
   ArtHandle art;
 };
 
+// Modifier keys and flags of a tool event's modifier word.
+namespace modifier {
+constexpr int16_t kCancel = 0x0002;  // the host asks for the drag to be taken back
+constexpr int16_t kCtrl = 0x0100;    // Ctrl (Command)
+constexpr int16_t kShift = 0x0200;
+constexpr int16_t kAlt = 0x0800;
+}  // namespace modifier
+
+// What a tool event carries: when it happened (ticks), where the cursor is in
+// document coordinates, and the modifier word.
+struct ToolEvent {
+  uint32_t when;
+  RealPoint cursor;
+  int16_t modifiers;
+};
+
 struct ToolMessage {
   MessageHeader d;
   ToolHandle tool;
+  ToolEvent event;
 };
 
 struct LiveEffectMessage {
@@ -72,6 +90,7 @@ struct LiveEffectMessage {
 struct AnnotatorMessage {
   MessageHeader d;
   AnnotatorHandle annotator;
+  AnnotatorDrawer drawer;  // for "AI Draw": what the annotation is drawn with
 };
 
 namespace callers {

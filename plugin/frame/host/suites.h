@@ -44,6 +44,8 @@ struct PluginsSuite {
 struct NotifierSuite {
   Code (*addNotifier)(PluginRef plugin, const char* name, const char* type, NotifierHandle* notifier);
   Code (*setNotifierActive)(NotifierHandle notifier, int32_t active);
+  // Sends every active notifier of `type` the data (a plug-in's own notifiers).
+  Code (*notify)(const char* type, void* data);
 };
 
 // Work started outside a host message (from a palette) runs inside a pushed
@@ -105,6 +107,17 @@ struct AnnotatorSuite {
   Code (*addAnnotator)(PluginRef plugin, const char* name, AnnotatorHandle* annotator);
   Code (*setAnnotatorActive)(AnnotatorHandle annotator, int32_t active);
   Code (*invalidateRect)(const ViewRect* rect);
+};
+
+// Drawing an annotation into the document view while the host asks for it
+// ("AI Draw"). Colours are 16-bit per component; view coordinates are pixels.
+struct AnnotatorDrawerSuite {
+  Code (*setColor)(AnnotatorDrawer drawer, uint16_t red, uint16_t green, uint16_t blue);
+  Code (*fillRect)(AnnotatorDrawer drawer, const ViewRect* rect);
+  Code (*drawLine)(AnnotatorDrawer drawer, const ViewPoint* from, const ViewPoint* to);
+  // The box `text` (UTF-8) covers when drawn with the left end of its base line at `at`.
+  Code (*measureText)(AnnotatorDrawer drawer, const char* text, const ViewPoint* at, ViewRect* box);
+  Code (*drawText)(AnnotatorDrawer drawer, const char* text, const ViewPoint* at);
 };
 
 struct ArtSuite {
@@ -401,6 +414,8 @@ struct ToolSuite {
   Code (*addTool)(PluginRef plugin, const char* name, const ToolData* data, int32_t options, ToolHandle* tool);
   // The host's number of the tool with this title.
   Code (*getToolNumber)(const char* title, int32_t* number);
+  // Shows the plug-in's cursor resource `cursorId` over the document.
+  Code (*setCursor)(PluginRef plugin, int32_t cursorId);
 };
 
 // The host's record of a plug-in's option flags.
@@ -409,18 +424,141 @@ struct PluginSuite {
   Code (*setOptions)(PluginRef plugin, int32_t options);
 };
 
+// Called by the host when the user picks an item of a panel's flyout menu.
+using PanelFlyoutHandler = void (*)(PanelHandle panel, uint32_t itemId);
+// Called by the host after the user resized a panel.
+using PanelSizeHandler = void (*)(PanelHandle panel);
+
+// Floating panels of the host's window. A panel has a title, a flyout menu and an
+// inside of the platform's window system that the plug-in fills with a dialog.
+// Sizes are the inside's; `move` places the panel's frame, whose inside sits one
+// pixel right of and 32 pixels below the frame's corner.
+struct PanelSuite {
+  Code (*create)(PluginRef plugin, const char* identifier, const char* title, ScreenSize size,
+                 FlyoutMenuHandle flyout, PanelHandle* panel);
+  Code (*dispose)(PanelHandle panel);
+  Code (*show)(PanelHandle panel, int32_t shown);
+  Code (*isShown)(PanelHandle panel, int32_t* shown);
+  Code (*setTitle)(PanelHandle panel, const char* title);  // UTF-8
+  Code (*getPlatformWindow)(PanelHandle panel, PlatformWindow* window);
+  Code (*getSize)(PanelHandle panel, ScreenSize* size);
+  Code (*setSize)(PanelHandle panel, ScreenSize size);
+  Code (*setSizeLimits)(PanelHandle panel, ScreenSize minimum, ScreenSize maximum);
+  Code (*move)(PanelHandle panel, ScreenPoint frameCorner);
+  Code (*setFlyoutHandler)(PanelHandle panel, PanelFlyoutHandler handler);
+  Code (*setSizeHandler)(PanelHandle panel, PanelSizeHandler handler);
+};
+
+// The menus panels open from their corner button. Items are found by their id.
+struct PanelFlyoutMenuSuite {
+  Code (*create)(FlyoutMenuHandle* menu);
+  Code (*dispose)(FlyoutMenuHandle menu);
+  Code (*appendItem)(FlyoutMenuHandle menu, uint32_t id, const char* text);  // UTF-8
+  Code (*appendSeparator)(FlyoutMenuHandle menu, uint32_t id);
+  // Inserts before the item `beforeId`.
+  Code (*insertItem)(FlyoutMenuHandle menu, uint32_t beforeId, uint32_t id, const char* text);
+  Code (*removeItem)(FlyoutMenuHandle menu, uint32_t id);
+  Code (*countItems)(FlyoutMenuHandle menu, int32_t* count);
+  Code (*getItemId)(FlyoutMenuHandle menu, int32_t index, uint32_t* id);
+};
+
+// The host's preferences: values kept between runs, named by a prefix and a key.
+constexpr Code kNoSuchPreference = FourCC("PRF?");
+struct PreferenceSuite {
+  Code (*getPoint)(const char* prefix, const char* key, ScreenPoint* value);  // kNoSuchPreference when absent
+  Code (*putPoint)(const char* prefix, const char* key, ScreenPoint value);
+};
+
+// Units of the host's measurement formatting.
+namespace measure_unit {
+constexpr int32_t kPoints = 1, kInches = 2, kMillimeters = 3, kCentimeters = 4, kPicas = 5, kQ = 8,
+                  kPixels = 10;
+}
+constexpr Code kNotANumber = FourCC("NUM?");
+
+// Numbers as the host shows them to people.
+struct StringFormatUtilsSuite {
+  // `value` with `decimals` digits after the point.
+  Code (*formatReal)(double value, int32_t decimals, char* buffer, size_t bufferSize);
+  // A length given in points, in `unit` with `decimals` digits and the unit's abbreviation.
+  Code (*formatMeasurement)(double points, int32_t unit, int32_t decimals, char* buffer, size_t bufferSize);
+  // A typed length: a number in `unit`, or a number with a unit of its own ("12 mm",
+  // "1in"); kNotANumber when it is neither.
+  Code (*parseMeasurement)(const char* text, int32_t unit, double* points);
+};
+
+// The host's actions: named, replayable steps that plug-ins register with a
+// description of their parameters. While the host records, a plug-in records an
+// event (a block of values by four-character key); playing the event back sends
+// the plug-in "Action Manager" / "Do Action" with the values and the user data it
+// registered. Texts (labels, titles, names) are UTF-8; the host keeps its own
+// copies as its strings.
+using ActionDescriptionRef = struct ActionDescriptionOpaque*;
+
+// Value types of a parameter description entry.
+namespace action_type {
+constexpr Code kInteger = FourCC("long");
+constexpr Code kReal = FourCC("real");
+constexpr Code kBoolean = FourCC("bool");
+constexpr Code kEnumerated = FourCC("enum");
+constexpr Code kString = FourCC("strn");
+constexpr Code kRawData = FourCC("tdta");
+}  // namespace action_type
+
+// Units of real values.
+namespace action_unit {
+constexpr Code kNone = FourCC("#Nne");
+constexpr Code kPercent = FourCC("#Prc");
+constexpr Code kAngle = FourCC("#Ang");      // degrees
+constexpr Code kPixels = FourCC("#Pxl");     // document distance, points
+constexpr Code kResolution = FourCC("#Rsl");
+}  // namespace action_unit
+
+constexpr Code kNoSuchActionKey = FourCC("KEY?");   // the value block has no value under the key
+constexpr Code kWrongActionType = FourCC("TYP?");   // the value under the key is of another type
+constexpr Code kNoSuchAction = FourCC("ACT?");
+
+struct ActionManagerSuite {
+  Code (*newDescription)(ActionDescriptionRef* description);
+  Code (*addDescriptionEntry)(ActionDescriptionRef description, Code key, const char* label, Code type,
+                              int32_t shown);
+  Code (*disposeDescription)(ActionDescriptionRef description);
+  // The host copies the description; the caller disposes its own.
+  Code (*registerAction)(const char* name, const char* title, int32_t version, int32_t flags, PluginRef plugin,
+                         intptr_t userData, ActionDescriptionRef description);
+  Code (*isRecording)(int32_t* recording);
+
+  Code (*newValues)(ActionParamsRef* values);
+  Code (*disposeValues)(ActionParamsRef values);
+  Code (*putInteger)(ActionParamsRef values, Code key, int32_t value);
+  Code (*putReal)(ActionParamsRef values, Code key, double value);
+  Code (*putUnitReal)(ActionParamsRef values, Code key, Code unit, double value);
+  Code (*putBoolean)(ActionParamsRef values, Code key, int32_t value);
+  Code (*putString)(ActionParamsRef values, Code key, const char* text);
+  Code (*putEnumerated)(ActionParamsRef values, Code key, const char* name, int32_t value);
+  Code (*putRawData)(ActionParamsRef values, Code key, const void* data, size_t size);
+  // Getters answer kNoSuchActionKey for a missing key and kWrongActionType for
+  // a value of another type.
+  Code (*getInteger)(ActionParamsRef values, Code key, int32_t* value);
+  Code (*getReal)(ActionParamsRef values, Code key, double* value);
+  Code (*getUnitReal)(ActionParamsRef values, Code key, Code* unit, double* value);
+  Code (*getBoolean)(ActionParamsRef values, Code key, int32_t* value);
+  // Copies at most bufferSize - 1 bytes and a terminator; *length is the whole text's.
+  Code (*getString)(ActionParamsRef values, Code key, char* buffer, size_t bufferSize, size_t* length);
+  // `name` may be null.
+  Code (*getEnumerated)(ActionParamsRef values, Code key, char* name, size_t nameSize, int32_t* value);
+  // kBadParameter when the data is not exactly `size` bytes; *actualSize tells its size.
+  Code (*getRawData)(ActionParamsRef values, Code key, void* data, size_t size, size_t* actualSize);
+  // Records an event of the action `name` with a copy of the values (only while recording).
+  Code (*recordEvent)(const char* name, ActionParamsRef values);
+};
+
 // Suites this system acquires whose operations are added as the code that calls
 // them is written.
-struct ActionManagerSuite {};
-struct AnnotatorDrawerSuite {};
 struct ColorConversionSuite {};
 struct ColorSpaceSuite {};
 struct DictionarySuite {};
-struct PanelSuite {};
-struct PanelFlyoutMenuSuite {};
-struct PreferenceSuite {};
 struct RealBezierSuite {};
-struct StringFormatUtilsSuite {};
 struct URLSuite {};
 
 }  // namespace ai

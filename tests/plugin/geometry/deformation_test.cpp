@@ -111,3 +111,67 @@ TEST_F(DeformationTest, AMapperErrorEndsTheDeformationWithItsCode) {
 }
 
 }  // namespace
+
+namespace {
+
+// The perspective variant of the segment mapper.
+
+TEST(PerspectiveSegment, WithoutPerspectiveAStraightSegmentKeepsItsLineAndGetsThirdHandles) {
+  vx::SegmentPair pair{vxtest::Corner(0, 0), vxtest::Corner(90, 0)};
+  pair.first.corner = pair.second.corner = 0;
+  double depth = vx::kUnsetValue;
+  const vx::PerspectiveTransform none{{0, 0}, vx::kValueLimit, 100};
+  auto flat = [](double&, double&, double& z) {
+    z = 0;
+    return ai::kNoError;
+  };
+  ASSERT_EQ(vx::MapSegmentPerspective(flat, none, pair, &depth, true), ai::kNoError);
+  EXPECT_DOUBLE_EQ(pair.first.out.x, 30);
+  EXPECT_DOUBLE_EQ(pair.second.in.x, 60);
+  EXPECT_EQ(pair.first.corner, 1);
+  EXPECT_EQ(pair.second.corner, 1);
+  EXPECT_EQ(depth, 0);
+}
+
+TEST(PerspectiveSegment, DepthScalesPointsTowardTheCentreAndTheLargestDepthIsKept) {
+  vx::SegmentPair pair{vxtest::Corner(10, 0), vxtest::Corner(20, 0)};
+  double depth = vx::kUnsetValue;
+  const vx::PerspectiveTransform view{{0, 0}, 100, 10};
+  // Everything 100 deep: factor 100 / (100 + 100) halves every coordinate.
+  auto away = [](double&, double&, double& z) {
+    z = -100;
+    return ai::kNoError;
+  };
+  EXPECT_EQ(vx::MapSegmentPerspective(away, view, pair, &depth, true), vx::kBeyondViewer)
+      << "-z >= viewer distance is reported, the segment still written";
+  EXPECT_DOUBLE_EQ(pair.first.anchor.x, 5);
+  EXPECT_DOUBLE_EQ(pair.second.anchor.x, 10);
+  EXPECT_EQ(depth, -100);
+
+  // A mapper that bends the segment strongly asks for a split.
+  vx::SegmentPair wide{vxtest::Corner(-100, 0), vxtest::Corner(100, 0)};
+  auto bend = [](double& x, double& y, double& z) {
+    y += 100 * std::sin(x / 30);
+    z = 0;
+    return ai::kNoError;
+  };
+  const vx::PerspectiveTransform flat{{0, 0}, vx::kValueLimit, 200};
+  EXPECT_EQ(vx::MapSegmentPerspective(bend, flat, wide, nullptr, true), vx::kNeedSplit);
+  EXPECT_EQ(vx::MapSegmentPerspective(bend, flat, wide, nullptr, false), ai::kNoError) << "unchecked: accepted";
+}
+
+TEST(PerspectiveSegment, AHandleWhoseDirectionCollapsesIsRetracted) {
+  vx::SegmentPair pair{vxtest::Corner(0, 0), vxtest::Corner(90, 0)};
+  // Pinches every point onto x = 0 except the end anchor's neighbourhood stays apart.
+  auto pinch = [](double& x, double&, double& z) {
+    x = x < 45 ? 0 : x;
+    z = 0;
+    return ai::kNoError;
+  };
+  const vx::PerspectiveTransform none{{0, 0}, vx::kValueLimit, 100};
+  ASSERT_EQ(vx::MapSegmentPerspective(pinch, none, pair, nullptr, false), ai::kNoError);
+  EXPECT_EQ(pair.first.out.x, pair.first.anchor.x);
+  EXPECT_EQ(pair.first.out.y, pair.first.anchor.y);
+}
+
+}  // namespace

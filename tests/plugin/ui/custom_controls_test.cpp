@@ -6,6 +6,7 @@
 #include "support/ui_test_dialog.h"
 #include "ui/controls/circular_slider.h"
 #include "ui/controls/color_image_view.h"
+#include "ui/controls/drag_list_box.h"
 
 namespace {
 
@@ -101,6 +102,42 @@ TEST_F(CustomControls, ADisabledBlackSwatchPaintsGrey) {
   ASSERT_EQ(painted.ops.size(), 4u);
   EXPECT_EQ(painted.ops[2].box, (Rect{9, 9, 31, 21}));
   EXPECT_EQ(painted.ops[2].fill, 0xFFFFFFu);
+}
+
+}  // namespace
+
+namespace {
+
+// A dialog that hands drag list notifications to the list's own behaviour and
+// records what the list tells it after a drop.
+class ReorderDialog : public ui_test::Dialog {
+ public:
+  vx::CKDLDragListBox rows;
+  std::vector<std::pair<int32_t, int32_t>> moves;
+
+ protected:
+  bool OnNotify(const ui_test::Notification& n) override {
+    ui_test::Control* list = Item(ui_test::kDragList);
+    return list != nullptr && rows.OnNotify(*this, *list, n);
+  }
+  void OnUserMessage(uint32_t message, intptr_t, intptr_t lparam) override {
+    if (message != vx::kDragListMoved) return;
+    const auto* moved = reinterpret_cast<const vx::DragRows*>(lparam);
+    moves.emplace_back(moved->start, moved->end);
+  }
+};
+
+TEST(DragListBox, ADropTellsTheDialogTheStartAndEndRows) {
+  ui_test::Desktop desktop;
+  ReorderDialog dialog;
+  ASSERT_EQ(dialog.Create(ui_test::kAllControlsDialog, desktop.HostWindow()), ui_test::kUiOk);
+  dialog.Show(true);
+  ui_test::ScriptedUser user(desktop);
+  ASSERT_EQ(user.DragListItem(dialog, ui_test::kDragList, 0, 2), ui_test::kUiOk);
+  ASSERT_EQ(dialog.moves.size(), 1u);
+  EXPECT_EQ(dialog.moves[0], std::make_pair(0, 2));
+  EXPECT_EQ(dialog.Item(ui_test::kDragList)->Items()[2].text, "one");
+  EXPECT_EQ(vx::kDragListMoved, 1124u);
 }
 
 }  // namespace

@@ -89,6 +89,29 @@ class Desktop {
   bool HasQueuedActions() const { return !script_.empty(); }
   void ClearQueuedActions() { script_.clear(); }
 
+  // Windows that are not dialogs: the frames the host shows palettes in. Each has
+  // a screen rectangle and a shown state; dialogs created inside one sit at its
+  // top-left corner.
+  WindowHandle CreateFrameWindow(Rect rect);
+  void DestroyFrameWindow(WindowHandle window);
+  bool IsFrameWindow(WindowHandle window) const { return frames_.count(window) != 0; }
+  void MoveFrameWindow(WindowHandle window, Rect rect);
+  // The screen rectangle of a frame window or of a dialog; false for an unknown handle.
+  bool WindowRect(WindowHandle window, Rect* rect) const;
+
+  // Popup menus: the items the scripted user will pick, in order, and where the
+  // last popup was shown.
+  void QueuePopupChoice(int32_t id) { popupChoices_.push_back(id); }
+  bool TakePopupChoice(int32_t& id) {
+    if (popupChoices_.empty()) return false;
+    id = popupChoices_.front();
+    popupChoices_.pop_front();
+    return true;
+  }
+  void NotePopupShown(Point where) { lastPopup_ = where; ++popupsShown_; }
+  Point LastPopupPoint() const { return lastPopup_; }
+  int32_t PopupsShown() const { return popupsShown_; }
+
   // Dialogs and their windows (toolkit internals).
   WindowHandle NewHandle() { return nextHandle_++; }
   void Register(WindowHandle window, Dialog* dialog) { owners_[window] = dialog; }
@@ -108,8 +131,12 @@ class Desktop {
   int32_t hookUses_ = 0, hookSuspended_ = 0;
   std::function<void(const KeyEvent&)> hostKeys_;
   std::map<WindowHandle, Dialog*> owners_;
+  std::map<WindowHandle, Rect> frames_;
   std::vector<Dialog*> modal_;
   std::deque<ModalAction> script_;
+  std::deque<int32_t> popupChoices_;
+  Point lastPopup_{};
+  int32_t popupsShown_ = 0;
   Desktop* previous_ = nullptr;
 };
 

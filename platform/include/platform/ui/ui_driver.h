@@ -72,6 +72,8 @@ class ScriptedUser {
   // Gives the focus to a control first (a click on it), then presses the key.
   int32_t PressKeyIn(Dialog& dialog, int32_t id, Key key, uint16_t modifiers, KeyOutcome* outcome = nullptr);
 
+  // Picks `id` in the next popup menu that opens.
+  void ChoosePopupItem(int32_t id) { desktop_.QueuePopupChoice(id); }
   // Queues an action for the next modal dialog (or the running one's next step).
   void WhenModal(ModalAction action) { desktop_.QueueModalAction(std::move(action)); }
 

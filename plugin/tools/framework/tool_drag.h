@@ -1,0 +1,66 @@
+// The drag protocol the distortion tools share. Mouse down matches the selected
+// art; each drag message takes back what the previous one did (the host's undo
+// of the current tool context) and deforms the art again from its mouse-down
+// geometry; mouse up keeps the result, takes it back, or replaces it by trace
+// copies along the drag.
+#pragma once
+
+#include <cstdint>
+
+#include "frame/host/messages.h"
+#include "tools/framework/tool_drag_state.h"
+#include "tools/framework/trace_list.h"
+
+namespace vx {
+
+// The trace settings of a tool's record.
+struct TraceSettings {
+  bool on = false;
+  int16_t mode = kTraceUniform;
+  double space = 10;   // "Drag Along": distance in x or y between recorded points
+  int32_t steps = 24;  // the other modes
+};
+
+// What a tool plugs into the protocol.
+class DragWorker {
+ public:
+  virtual ~DragWorker() = default;
+  // The tool's modifier handling: may move the point (Shift pins it) and note
+  // Alt in the state. Runs for every drag message and for the mouse up.
+  virtual void TakeEvent(ToolDragState& state, ai::RealPoint& point, int16_t modifiers) {
+    state.alt = (modifiers & ai::modifier::kAlt) != 0;
+  }
+  // Deforms one matched path as a drag to state.current, using the working run.
+  virtual ai::Code DeformPath(ToolDragState& state, ai::ArtHandle path) = 0;
+  virtual TraceSettings Trace() const = 0;
+  // The end points of the trace copies, in the order the copies are made.
+  // `recorded` holds what "Drag Along" recorded; `final` is the mouse-up point.
+  virtual ai::Code PlanTrace(ToolDragState& state, const TraceList& recorded, ai::RealPoint final,
+                             TraceList& plan) = 0;
+  // Several selected top-level objects are gathered into one group that is
+  // copied as one object.
+  virtual bool GathersSelection() const { return false; }
+  // The gathered object is deleted after the copies, so only they remain.
+  virtual bool ReplacesOriginal() const { return false; }
+};
+
+// Status of a mouse down with no selected art to work on.
+constexpr ai::Code kNothingSelected = 0x2173656C;
+
+// Throttle: a drag message within this many ticks of the mouse down and within
+// kThrottleDistance points of it in x and y does nothing while the art is untouched.
+constexpr uint32_t kThrottleTicks = 29;
+constexpr double kThrottleDistance = 2;
+// A mouse up within this distance of the mouse down (in x and y) keeps the art as it is.
+constexpr double kReleaseDistance = 1;
+
+ai::Code BeginToolDrag(ToolDragState& state, const ai::ToolEvent& event);
+ai::Code ApplyToolDrag(ToolDragState& state, DragWorker& worker, const ai::ToolEvent& event);
+// Frees everything the drag holds, on every path.
+ai::Code EndToolDrag(ToolDragState& state, DragWorker& worker, const ai::ToolEvent& event);
+
+// Frees the working run, the trace list and the matched list (mouse up, and a
+// drag abandoned because a new one began).
+void ReleaseDrag(ToolDragState& state);
+
+}  // namespace vx

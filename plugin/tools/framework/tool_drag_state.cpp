@@ -1,0 +1,10 @@
+#include "tools/framework/tool_drag_state.h"
+
+namespace vx {
+
+ToolDragState& DragState() {
+  static ToolDragState state;
+  return state;
+}
+
+}  // namespace vx

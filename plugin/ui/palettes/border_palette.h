@@ -1,0 +1,25 @@
+// Live Border's palette: which controls follow which field. The steps field works
+// only for the manual step mode; the shadow group works only with "Shadow" on.
+#pragma once
+
+#include "resources/control_ids.h"
+#include "ui/bindings/record_binder.h"
+
+namespace vx {
+
+inline constexpr int32_t kBorderStepControls[] = {ctl::border::kStepsLabel, ctl::border::kSteps,
+                                                  ctl::border::kStepsSpin, 0};
+inline constexpr int32_t kBorderShadowControls[] = {
+    ctl::border::kTintLabel,       ctl::border::kTint,       ctl::border::kTintSpin,
+    ctl::border::kShadowOffsetLabel, ctl::border::kShadowOffset, ctl::border::kShadowOffsetSpin,
+    ctl::border::kLightAngleLabel, ctl::border::kLightAngle, ctl::border::kLightAngleSpin,
+    ctl::border::kLightDial,       0};
+
+inline constexpr int32_t kBorderManualSteps = 3;
+
+inline constexpr EnableRule kBorderRules[] = {
+    {"stepMode", kBorderManualSteps, kBorderStepControls},
+    {"shadowOn", -1, kBorderShadowControls},
+};
+
+}  // namespace vx

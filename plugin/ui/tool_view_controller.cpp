@@ -1,0 +1,106 @@
+#include "ui/tool_view_controller.h"
+
+#include <string>
+#include <vector>
+
+#include "frame/error_messages.h"
+#include "frame/globals.h"
+#include "frame/suite_set.h"
+#include "presets/preset_records.h"
+#include "presets/preset_store.h"
+#include "resources/resource_ids.h"
+#include "tools/framework/tool_ctrlr.h"
+#include "ui/help/help_ctrlr.h"
+
+namespace vx {
+namespace {
+
+constexpr ToolPaletteEntry kToolPalettes[] = {
+    {0, res::kWarpPalette, 9},       {2, res::kWavePalette, 1},  {4, res::kLensPalette, 8},
+    {6, res::kCraftPalette, 2},      {7, res::kRoughPalette, 7}, {8, res::kBroomPalette, 4},
+    {10, res::kMetaBrushPalette, 5}, {11, res::kTrailToolPalette, 3},
+};
+
+}  // namespace
+
+const ToolPaletteEntry* ToolPaletteOf(int16_t paletteIndex) {
+  for (const ToolPaletteEntry& entry : kToolPalettes)
+    if (entry.paletteIndex == paletteIndex) return &entry;
+  return nullptr;
+}
+
+void ToolViewController::OnHelp() { ShowHelp(helpRow_); }
+
+ToolPalette::ToolPalette(ToolCtrlr& controller, const ToolPaletteEntry& entry)
+    : controller_(controller), entry_(entry), view_(entry.helpRow) {}
+
+ToolPalette::~ToolPalette() {
+  ReleasePanelClient(PanelKind::kTool, this);
+  view_.Destroy();
+}
+
+ai::Code ToolPalette::Show() {
+  if (ai::Code code = CreatePanel(PanelKind::kTool)) return code;
+  if (!view_.IsCreated()) {
+    ai::PlatformWindow window = 0;
+    if (ai::Code code = suites::Panel().getPlatformWindow(MainPanel(PanelKind::kTool).panel, &window)) return code;
+    if (controller_.spec() != nullptr && controller_.record() != nullptr)
+      view_.Bind(*controller_.spec(), controller_.record());
+    if (ai::Code code = view_.CreateFromTemplate(entry_.templateId, window)) return code;
+  }
+  // A preset file that cannot be read leaves the palette with its record as it is.
+  if (FillPresets() != ai::kNoError) ShowMessageAlert("Preset File Error!");
+  const ToolEntry* tool = controller_.entry();
+  if (ai::Code code = ShowPalette(PanelKind::kTool, this, view_, tool != nullptr ? tool->title : "")) return code;
+  view_.Refresh(refresh::kOpened);
+  return ai::kNoError;
+}
+
+ai::Code ToolPalette::FillPresets() {
+  const RecordSpec* spec = controller_.spec();
+  VELLUMiX4Globals* globals = Globals();
+  if (spec == nullptr || globals == nullptr) return FillFlyoutPresets(PanelKind::kTool, nullptr, 0);
+  PresetNameList list;
+  if (ai::Code code = ListPresetNames(PresetFilePathFor(globals->settingsFolder, *spec), list)) {
+    FillFlyoutPresets(PanelKind::kTool, nullptr, 0);
+    return code;
+  }
+  std::vector<std::string> names;
+  for (int i = 0; i < list.count(); ++i) names.emplace_back(list.name(i));
+  std::vector<const char*> pointers;
+  for (const std::string& name : names) pointers.push_back(name.c_str());
+  return FillFlyoutPresets(PanelKind::kTool, pointers.data(), static_cast<int32_t>(pointers.size()));
+}
+
+void ToolPalette::Hide() { HidePanel(PanelKind::kTool); }
+
+bool ToolPalette::Shown() const { return PanelShown(PanelKind::kTool) && view_.Visible(); }
+
+void ToolPalette::Refresh(int32_t flags) { view_.Refresh(flags); }
+
+void ToolPalette::OnFlyoutItem(uint32_t itemId) {
+  const RecordSpec* spec = controller_.spec();
+  VELLUMiX4Globals* globals = Globals();
+  if (spec == nullptr || globals == nullptr || controller_.record() == nullptr) return;
+  ai::Code code = ai::kNoError;
+  if (itemId == flyout::kDefaultSetting)
+    code = LoadDefaultSetting(globals->settingsFolder, *spec, controller_.record());
+  else if (itemId >= flyout::kFirstPreset)
+    code = LoadPreset(globals->settingsFolder, *spec, controller_.record(),
+                      static_cast<int>(itemId - flyout::kFirstPreset));
+  else
+    return;  // editing presets opens the preset dialog once it exists
+  if (code != ai::kNoError) {
+    ShowErrorCode(code);
+    return;
+  }
+  view_.Refresh(refresh::kPresetFromMenu);
+}
+
+std::unique_ptr<ToolPaletteWindow> MakeToolPalette(ToolCtrlr& controller) {
+  const ToolPaletteEntry* entry = ToolPaletteOf(controller.paletteIndex());
+  if (entry == nullptr) return nullptr;
+  return std::make_unique<ToolPalette>(controller, *entry);
+}
+
+}  // namespace vx

@@ -6,9 +6,12 @@
 
 #include "commands/actions.h"
 #include "commands/convert.h"
+#include "commands/effect.h"
+#include "commands/gallery.h"
 #include "commands/info.h"
 #include "commands/inspect.h"
 #include "commands/presets.h"
+#include "commands/regenerate.h"
 #include "commands/tool.h"
 
 int main(int argc, char** argv) {
@@ -74,6 +77,27 @@ int main(int argc, char** argv) {
       command->add_option("--set", presetsOptions.sets, "FIELD=VALUE in the palette's units (repeatable)");
   }
 
+  vxcli::EffectOptions effectOptions;
+  CLI::App* effect = app.add_subcommand(
+      "effect", "apply a live effect to an SVG file: the values go into its palette, then \"Apply\" is pressed");
+  // With an effect named, --help lists that effect's fields.
+  effect->set_help_flag();
+  effect->add_flag("-h,--help", effectOptions.fields, "this help, or with an effect its fields, units and ranges");
+  effect->add_option("effect", effectOptions.effect, "the effect (see --list)");
+  effect->add_option("input", effectOptions.input, "SVG file to read (- for standard input)");
+  effect->add_option("-o,--output", effectOptions.output, "SVG file to write (- for standard output)");
+  effect->add_option("--set", effectOptions.sets, "FIELD=VALUE as typed into the palette (repeatable)");
+  effect->add_option("--preset", effectOptions.preset, "a preset of the effect, chosen before the --set values");
+  effect->add_option("--select", effectOptions.select, "ids of the elements to select (default: every object)")
+      ->expected(1, -1);
+  effect->add_flag("--expand", effectOptions.expand, "write plain art instead of live objects");
+  effect->add_option("--png", effectOptions.png, "also render the result to this PNG file");
+  effect->add_option("--record", effectOptions.record, "record the Apply as an action into this file (see: actions play)");
+  effect->add_flag("--list", effectOptions.list, "list the effects");
+  effect->add_option("--plugin", effectOptions.session.pluginPath, "plug-in file to load (default: beside this program)");
+  effect->add_flag("-v,--verbose", effectOptions.session.verbose, "print the plug-in's debugger output");
+  effect->add_flag("-q,--quiet", effectOptions.session.quiet, "no progress messages");
+
   vxcli::ToolOptions toolOptions;
   CLI::App* tool = app.add_subcommand("tool", "use a distortion tool on an SVG file: press, drag through points, release");
   tool->add_option("tool", toolOptions.tool, "warp, wave, lens, craft, roughening, broom, metabrush, trail")->required();
@@ -109,6 +133,22 @@ int main(int argc, char** argv) {
   actionsPlay->add_flag("-v,--verbose", actionsOptions.session.verbose, "print the plug-in's debugger output");
   actionsPlay->add_flag("-q,--quiet", actionsOptions.session.quiet, "no progress messages");
 
+  vxcli::RegenerateOptions regenerateOptions;
+  CLI::App* regenerate = app.add_subcommand("regenerate", "rebuild every live object of an SVG file from its source art");
+  regenerate->add_option("input", regenerateOptions.input, "SVG file to read (- for standard input)")->required();
+  regenerate->add_option("-o,--output", regenerateOptions.output, "SVG file to write (- for standard output)")->required();
+  regenerate->add_option("--plugin", regenerateOptions.session.pluginPath, "plug-in file to load (default: beside this program)");
+  regenerate->add_flag("-v,--verbose", regenerateOptions.session.verbose, "print the plug-in's debugger output");
+  regenerate->add_flag("-q,--quiet", regenerateOptions.session.quiet, "no progress messages");
+
+  vxcli::GalleryOptions galleryOptions;
+  CLI::App* gallery = app.add_subcommand("gallery", "apply effects and tools to built-in sample art: SVG, PNG and index.html");
+  gallery->add_option("-o,--output", galleryOptions.output, "folder to write the gallery into (made when missing)")->required();
+  gallery->add_flag("--no-png", galleryOptions.noPng, "write SVG only");
+  gallery->add_option("--plugin", galleryOptions.session.pluginPath, "plug-in file to load (default: beside this program)");
+  gallery->add_flag("-v,--verbose", galleryOptions.session.verbose, "print the plug-in's debugger output");
+  gallery->add_flag("-q,--quiet", galleryOptions.session.quiet, "no progress messages");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -120,7 +160,16 @@ int main(int argc, char** argv) {
     if (convert->parsed()) return vxcli::RunConvert(convertOptions, std::cerr);
     if (inspect->parsed()) return vxcli::RunInspect(inspectInput, std::cout);
     if (presets->parsed()) return vxcli::RunPresets(presetsOptions, std::cout, std::cerr);
+    if (effect->parsed()) {
+      if (effectOptions.fields && effectOptions.effect.empty()) {
+        std::cout << effect->help();
+        return 0;
+      }
+      return vxcli::RunEffect(effectOptions, std::cout, std::cerr);
+    }
     if (tool->parsed()) return vxcli::RunTool(toolOptions, std::cerr);
+    if (regenerate->parsed()) return vxcli::RunRegenerate(regenerateOptions, std::cerr);
+    if (gallery->parsed()) return vxcli::RunGallery(galleryOptions, std::cout, std::cerr);
     if (actions->parsed()) {
       if (actionsList->parsed()) actionsOptions.session = session;
       return vxcli::RunActions(actionsOptions, std::cout, std::cerr);

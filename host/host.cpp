@@ -231,6 +231,9 @@ void Host::ForgetRegistrations(LoadedPlugin* owner) {
 }
 
 ai::AppContext Host::PushContext() {
+  // Work a palette starts outside any message is one undo step of its own, and
+  // live objects it changed are rebuilt when its outermost context ends.
+  if (contexts_.empty() && messageDepth_ == 0 && document_ != nullptr && !toolDrag_) document_->undo().Begin();
   contexts_.push_back(nextContext_++);
   return reinterpret_cast<ai::AppContext>(contexts_.back());
 }
@@ -241,6 +244,11 @@ bool Host::PopContext(ai::AppContext context) {
     return false;
   }
   contexts_.pop_back();
+  if (contexts_.empty() && messageDepth_ == 0 && document_ != nullptr && !toolDrag_) {
+    document_->undo().End();
+    UpdateLiveObjects();
+    document_->CollectGarbage();
+  }
   return true;
 }
 

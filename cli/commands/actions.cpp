@@ -5,6 +5,7 @@
 
 #include "actions/action_file.h"
 #include "document/document.h"
+#include "selection.h"
 #include "frame/error_messages.h"
 #include "plugin_loader.h"
 #include "svg/svg_io.h"
@@ -55,29 +56,11 @@ int List(const ActionsOptions& options, std::ostream& out) {
   return 0;
 }
 
-void SelectWithInside(vxhost::Art* art) {
-  art->userAttributes |= ai::art_attr::kSelected;
-  for (vxhost::Art* child = art->firstChild; child != nullptr; child = child->next) SelectWithInside(child);
-  if (art->editGroup != nullptr) SelectWithInside(art->editGroup);
-}
-
 // Selects the art with the given ids and everything inside it; with no ids,
 // everything.
 void Select(vxhost::Document& document, const std::vector<std::string>& ids) {
-  document.ClearSelection();
-  if (ids.empty()) {
-    for (const auto& layer : document.layers())
-      for (vxhost::Art* art = layer->group->firstChild; art != nullptr; art = art->next) SelectWithInside(art);
-    return;
-  }
-  for (const std::string& id : ids) {
-    vxhost::Art* found = nullptr;
-    document.ForEachArt([&](vxhost::Art* art) {
-      if (found == nullptr && art->svg.id == id) found = art;
-    });
-    if (found == nullptr) throw InputError{"no element with id '" + id + "'"};
-    SelectWithInside(found);
-  }
+  const std::string missing = SelectByIds(document, ids);
+  if (!missing.empty()) throw InputError{"no element with id '" + missing + "'"};
 }
 
 int Play(const ActionsOptions& options, std::ostream& err) {

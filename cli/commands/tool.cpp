@@ -8,6 +8,7 @@
 
 #include "annotations.h"
 #include "document/document.h"
+#include "selection.h"
 #include "frame/error_messages.h"
 #include "frame/suite_set.h"
 #include "frame/tool_table.h"
@@ -27,12 +28,8 @@ namespace {
 constexpr uint32_t kDragInterval = 16;
 constexpr uint32_t kFirstTick = 1000;
 
-struct UsageError {
-  std::string message;
-};
-struct InputError {
-  std::string message;
-};
+ToolUseError UsageError(const std::string& message) { return ToolUseError(message, true); }
+ToolUseError InputError(const std::string& message) { return ToolUseError(message, false); }
 
 bool ParseNumber(std::string_view text, double& value) {
   const char* end = text.data() + text.size();
@@ -46,33 +43,12 @@ ai::RealPoint ParsePoint(const std::string& text) {
   double x = 0, y = 0;
   if (comma == std::string::npos || !ParseNumber(std::string_view(text).substr(0, comma), x) ||
       !ParseNumber(std::string_view(text).substr(comma + 1), y))
-    throw UsageError{"--drag takes points as X,Y (got '" + text + "')"};
+    throw UsageError("--drag takes points as X,Y (got '" + text + "')");
   return {x, -y};
 }
 
-void SelectWithInside(vxhost::Art* art) {
-  art->userAttributes |= ai::art_attr::kSelected;
-  for (vxhost::Art* child = art->firstChild; child != nullptr; child = child->next) SelectWithInside(child);
-  if (art->editGroup != nullptr) SelectWithInside(art->editGroup);
-}
-
-// Selects the art with the given ids, with everything inside it, as clicking
-// it with the selection tool does; with no ids, everything.
-void Select(vxhost::Document& document, const std::vector<std::string>& ids) {
-  document.ClearSelection();
-  if (ids.empty()) {
-    for (const auto& layer : document.layers())
-      for (vxhost::Art* art = layer->group->firstChild; art != nullptr; art = art->next) SelectWithInside(art);
-    return;
-  }
-  for (const std::string& id : ids) {
-    vxhost::Art* found = nullptr;
-    document.ForEachArt([&](vxhost::Art* art) {
-      if (found == nullptr && art->svg.id == id) found = art;
-    });
-    if (found == nullptr) throw InputError{"no element with id '" + id + "'"};
-    SelectWithInside(found);
-  }
+std::string UnknownTool(const std::string& name) {
+  return "unknown tool '" + name + "' (warp, wave, lens, craft, roughening, broom, metabrush, trail)";
 }
 
 const vx::ToolEntry* ToolNamed(const std::string& name, const vx::RecordKind*& kind) {
@@ -127,42 +103,72 @@ void ApplySets(vxhost::Host& host, const vx::RecordSpec& spec, const std::vector
   }
   suites.Release();
   vx::SuiteSet::Nesting() = 0;
-  if (!problem.empty()) throw UsageError{problem};
+  if (!problem.empty()) throw UsageError(problem);
 }
 
 void CheckStep(ai::Code code, const char* what) {
   if (code == ai::kNoError) return;
-  if (code == 0x2173656C) throw InputError{std::string(what) + ": nothing selected to work on (" + CodeText(code) + ")"};
-  throw InputError{std::string(what) + ": " + vx::MessageForCode(code) + " (" + CodeText(code) + ")"};
+  if (code == 0x2173656C) throw InputError(std::string(what) + ": nothing selected to work on (" + CodeText(code) + ")");
+  throw InputError(std::string(what) + ": " + vx::MessageForCode(code) + " (" + CodeText(code) + ")");
 }
 
 int Run(const ToolOptions& options, std::ostream& err) {
+  ToolUse use;
+  use.tool = options.tool;
   const vx::RecordKind* kind = nullptr;
-  const vx::ToolEntry* tool = ToolNamed(options.tool, kind);
-  if (tool == nullptr) throw UsageError{"unknown tool '" + options.tool + "' (warp, wave, lens, craft, roughening, broom, metabrush, trail)"};
-  if (options.drag.empty()) throw UsageError{"--drag needs at least one point"};
-  std::vector<ai::RealPoint> points;
-  for (const std::string& text : options.drag) points.push_back(ParsePoint(text));
-  const int16_t modifiers = static_cast<int16_t>((options.alt ? ai::modifier::kAlt : 0) |
-                                                 (options.shift ? ai::modifier::kShift : 0) |
-                                                 (options.ctrl ? ai::modifier::kCtrl : 0));
+  if (ToolNamed(options.tool, kind) == nullptr) throw UsageError(UnknownTool(options.tool));
+  if (options.drag.empty()) throw UsageError("--drag needs at least one point");
+  for (const std::string& text : options.drag) use.points.push_back(ParsePoint(text));
+  use.modifiers = static_cast<int16_t>((options.alt ? ai::modifier::kAlt : 0) |
+                                       (options.shift ? ai::modifier::kShift : 0) |
+                                       (options.ctrl ? ai::modifier::kCtrl : 0));
+  use.sets = options.sets;
 
   std::unique_ptr<vxhost::Document> document;
   try {
     document = vxhost::svg::ReadSvgFile(options.input);
   } catch (const vxhost::svg::SvgError& error) {
-    throw InputError{error.what()};
+    throw InputError(error.what());
   }
   Session session(options.session);
   vxhost::Host& host = session.host();
   vxhost::Document& open = host.OpenDocument(std::move(document));
   host.Notify("AI Document Opened Notifier");
-  Select(open, options.select);
-  ApplySets(host, *kind->spec, options.sets, open.rulerUnit);
+  SelectArt(open, options.select);
+  UseTool(session, use);
+
+  if (!options.session.quiet)
+    err << "vellumix4: " << options.tool << ": " << use.points.size() << " point" << (use.points.size() == 1 ? "" : "s")
+        << " dragged\n";
+  try {
+    vxhost::svg::WriteSvgFile(open, options.output);
+  } catch (const vxhost::svg::SvgError& error) {
+    throw InputError(error.what());
+  }
+  return 0;
+}
+
+}  // namespace
+
+void SelectArt(vxhost::Document& document, const std::vector<std::string>& ids) {
+  const std::string missing = SelectByIds(document, ids);
+  if (!missing.empty()) throw InputError("no element with id '" + missing + "'");
+}
+
+void UseTool(Session& session, const ToolUse& use) {
+  const vx::RecordKind* kind = nullptr;
+  const vx::ToolEntry* tool = ToolNamed(use.tool, kind);
+  if (tool == nullptr) throw UsageError(UnknownTool(use.tool));
+  if (use.points.empty()) throw UsageError("a drag needs at least one point");
+  const std::vector<ai::RealPoint>& points = use.points;
+  const int16_t modifiers = use.modifiers;
+  vxhost::Host& host = session.host();
+  if (host.document() == nullptr) throw InputError("no document is open");
+  ApplySets(host, *kind->spec, use.sets, host.document()->rulerUnit);
 
   vxhost::ToolDriver driver(host, session.plugin());
   ai::Code chosen = ai::kNoError;
-  if (!driver.Choose(tool->title, &chosen)) throw InputError{"the plug-in registered no tool for " + options.tool};
+  if (!driver.Choose(tool->title, &chosen)) throw InputError("the plug-in registered no tool for " + use.tool);
   CheckStep(chosen, "choosing the tool");
 
   uint32_t ticks = kFirstTick;
@@ -181,29 +187,14 @@ int Run(const ToolOptions& options, std::ostream& err) {
   CheckStep(driver.MouseUp(points.back(), modifiers), "releasing");
   platform::SetTickCount(std::nullopt);
   CheckStep(driver.Deselect(), "putting the tool away");
-
-  if (!options.session.quiet)
-    err << "vellumix4: " << options.tool << ": " << points.size() << " point" << (points.size() == 1 ? "" : "s")
-        << " dragged\n";
-  try {
-    vxhost::svg::WriteSvgFile(open, options.output);
-  } catch (const vxhost::svg::SvgError& error) {
-    throw InputError{error.what()};
-  }
-  return 0;
 }
-
-}  // namespace
 
 int RunTool(const ToolOptions& options, std::ostream& err) {
   try {
     return Run(options, err);
-  } catch (const UsageError& error) {
-    err << "vellumix4 tool: " << error.message << "\n";
-    return 2;
-  } catch (const InputError& error) {
-    err << "vellumix4 tool: " << error.message << "\n";
-    return 1;
+  } catch (const ToolUseError& error) {
+    err << "vellumix4 tool: " << error.what() << "\n";
+    return error.usage ? 2 : 1;
   }
 }
 

@@ -4,11 +4,17 @@
 // keys held throughout.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "session.h"
+
+namespace vxhost {
+class Document;
+}
 
 namespace vxcli {
 
@@ -28,5 +34,32 @@ struct ToolOptions {
 // Returns the exit code: 0 done, 1 input that cannot be processed, 2 a usage
 // error; one message on `err` for anything but 0.
 int RunTool(const ToolOptions& options, std::ostream& err);
+
+// A tool use that cannot be made. `usage` marks a mistake in what was asked
+// (exit code 2); otherwise the document could not be worked on (exit code 1).
+class ToolUseError : public std::runtime_error {
+ public:
+  ToolUseError(const std::string& message, bool usage) : std::runtime_error(message), usage(usage) {}
+  bool usage;
+};
+
+// One use of a tool: the settings typed into its palette, then a press at the
+// first point, drags through the others and a release at the last.
+struct ToolUse {
+  std::string tool;                   // "warp", "wave", ...
+  std::vector<ai::RealPoint> points;  // document coordinates (y up)
+  int16_t modifiers = 0;              // ai::modifier bits held throughout
+  std::vector<std::string> sets;      // FIELD=VALUE in the palette's units
+};
+
+// Uses a tool on the selection of the session's open document and puts the
+// tool away again. The settings become the tool's last setting in the settings
+// folder, as the palette keeps them. Throws ToolUseError.
+void UseTool(Session& session, const ToolUse& use);
+
+// Selects the art with the given ids, each with everything inside it, as
+// clicking it with the selection tool does; with no ids, everything. Throws
+// ToolUseError for an id that names nothing.
+void SelectArt(vxhost::Document& document, const std::vector<std::string>& ids);
 
 }  // namespace vxcli

@@ -123,13 +123,22 @@ ai::Code SetPathStyle(ai::ArtHandle handle, const ai::PathStyle* style) {
   if (style == nullptr) return ai::kBadParameter;
   VX_HOST_ENTER();
   VX_ART(handle, art);
+  // A compound path and its paths share one style: whichever is written, the
+  // compound path's own record follows, so it never tells another story.
   if (art->kind == ai::art_kind::kCompoundPath) {
     SetStyleInside(art, *style);
+    CurrentDocument()->WillChange(art);
+    art->style = *style;
     return ai::kNoError;
   }
   if (!CarriesStyle(*art)) return ai::kWrongArtKind;
   CurrentDocument()->WillChange(art);
   art->style = *style;
+  for (Art* parent = art->parent; parent != nullptr && parent->kind == ai::art_kind::kCompoundPath;
+       parent = parent->parent) {
+    CurrentDocument()->WillChange(parent);
+    parent->style = *style;
+  }
   return ai::kNoError;
 }
 

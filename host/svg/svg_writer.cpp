@@ -201,7 +201,7 @@ void SvgWriter::WriteLayer(const Layer& layer, pugi::xml_node root) {
     return;
   }
   pugi::xml_node node = root.append_child("g");
-  if (!layer.svg.id.empty()) Set(node, "id", layer.svg.id);
+  SetUniqueId(layer.svg.id, node);
   Set(node, (vx_ + "layer").c_str(), layer.title);
   if (!inkscape_.empty()) {
     Set(node, (inkscape_ + "groupmode").c_str(), "layer");
@@ -236,7 +236,7 @@ void SvgWriter::WriteArt(const Art& art, pugi::xml_node parent) {
     case ai::art_kind::kContainer: {
       const std::string element = art.kind == ai::art_kind::kGroup || art.svg.element.empty() ? "g" : art.svg.element;
       pugi::xml_node node = parent.append_child(element.c_str());
-      if (!art.svg.id.empty()) Set(node, "id", art.svg.id);
+      SetUniqueId(art.svg.id, node);
       if (art.clipped && art.firstChild != nullptr) Set(node, "clip-path", "url(#" + ClipPathId(*art.firstChild) + ")");
       WriteCommon(art, node);
       WriteChildren(art, node);
@@ -249,6 +249,12 @@ void SvgWriter::WriteArt(const Art& art, pugi::xml_node parent) {
 }
 
 // Opacity, visibility and what the element carried that art has no place for.
+// Copies a live effect makes of a source keep the source's id; the file keeps
+// each id once, on the first element that has it, so references stay unambiguous.
+void SvgWriter::SetUniqueId(const std::string& id, pugi::xml_node node) {
+  if (!id.empty() && artIds_.insert(id).second) Set(node, "id", id);
+}
+
 void SvgWriter::WriteCommon(const Art& art, pugi::xml_node node) {
   if (art.opacity != 1) Set(node, "opacity", FormatNumber(art.opacity));
   if (art.hidden()) Set(node, "display", "none");
@@ -259,7 +265,7 @@ void SvgWriter::WriteCommon(const Art& art, pugi::xml_node node) {
 
 pugi::xml_node SvgWriter::AppendPathElement(const Art& art, pugi::xml_node parent) {
   pugi::xml_node node = parent.append_child("path");
-  if (!art.svg.id.empty()) Set(node, "id", art.svg.id);
+  SetUniqueId(art.svg.id, node);
   std::vector<Subpath> subpaths;
   CollectSubpaths(art, subpaths);
   Set(node, "d", FormatPathData(subpaths));
@@ -431,7 +437,7 @@ void SvgWriter::WriteVerbatim(const Art& art, pugi::xml_node parent) {
 
 void SvgWriter::WriteLive(const Art& art, pugi::xml_node parent) {
   pugi::xml_node node = parent.append_child("g");
-  if (!art.svg.id.empty()) Set(node, "id", art.svg.id);
+  SetUniqueId(art.svg.id, node);
   if (art.live) {
     Set(node, (vx_ + "live").c_str(), art.live->groupName);
     if (!art.live->description.empty()) Set(node, (vx_ + "description").c_str(), art.live->description);

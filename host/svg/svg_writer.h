@@ -36,10 +36,12 @@ class SvgWriter {
   void WritePaint(const ai::ColorRecord& color, const char* property, const Art& art, pugi::xml_node node);
   std::string PlacedId(const std::string& base, bool gradient, const ai::RealMatrix& local, const Art& art);
   void WriteCommon(const Art& art, pugi::xml_node node);
+  void SetUniqueId(const std::string& id, pugi::xml_node node);
   pugi::xml_node AppendVerbatim(pugi::xml_node parent, const std::string& text);
   void Indent(pugi::xml_node node, int depth);
 
   const Document& doc_;
+  std::set<std::string> artIds_;
   pugi::xml_document xml_;
   pugi::xml_node defs_;
   std::string vx_ = "vx:";

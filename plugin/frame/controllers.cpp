@@ -30,6 +30,10 @@ void SetToolFactory(int16_t paletteIndex, ToolFactory factory) {
   if (paletteIndex >= 0 && paletteIndex < kToolPaletteIndices) gToolFactories[paletteIndex] = factory;
 }
 
+bool HasEffectFactory(int16_t effectIndex) {
+  return effectIndex >= 0 && effectIndex < kEffectCount && gEffectFactories[effectIndex] != nullptr;
+}
+
 bool HasToolFactory(int16_t paletteIndex) {
   return paletteIndex >= 0 && paletteIndex < kToolPaletteIndices && gToolFactories[paletteIndex] != nullptr;
 }

@@ -52,6 +52,7 @@ ToolPaletteCtrlr* CreateToolController(int16_t paletteIndex);
 void SetEffectFactory(int16_t effectIndex, EffectFactory factory);
 void SetToolFactory(int16_t paletteIndex, ToolFactory factory);
 bool HasToolFactory(int16_t paletteIndex);
+bool HasEffectFactory(int16_t effectIndex);
 
 // Refresh flags of palettes.
 namespace refresh {

@@ -4,6 +4,8 @@
 #include <exception>
 
 #include "effects/framework/effect_actions.h"
+#include "effects/effect_controllers.h"
+#include "effects/framework/pg_ctrlr.h"
 #include "effects/framework/regenerate.h"
 #include "effects/neon/neon_generator.h"
 #include "frame/ai_error.h"
@@ -65,6 +67,8 @@ ai::Code VELLUMiX4Plugin::Register() {
   if (ai::Code code = PrepareSettings(plugin, globals)) return code;
   if (ai::Code code = RegisterPluginGroups(plugin, globals)) return code;
   if (ai::Code code = RegisterEffectActions(plugin, globals)) return code;
+  InstallEffectControllers();
+  if (GetActionApplier() == nullptr) SetActionApplier(&ApplyPlayedAction);  // a test's own is kept
   if (ai::Code code = AllocateRecords(globals)) return code;
   if (ai::Code code = BuildMenus(plugin, globals)) return code;
   if (ai::Code code = RegisterFractalize(plugin, globals)) return code;

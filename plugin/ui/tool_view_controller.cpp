@@ -11,14 +11,21 @@
 #include "resources/resource_ids.h"
 #include "tools/framework/tool_ctrlr.h"
 #include "ui/help/help_ctrlr.h"
+#include "ui/palettes/metabrush_palette.h"
+#include "ui/palettes/trail_tool_palette.h"
 
 namespace vx {
 namespace {
 
 constexpr ToolPaletteEntry kToolPalettes[] = {
-    {0, res::kWarpPalette, 9},       {2, res::kWavePalette, 1},  {4, res::kLensPalette, 8},
-    {6, res::kCraftPalette, 2},      {7, res::kRoughPalette, 7}, {8, res::kBroomPalette, 4},
-    {10, res::kMetaBrushPalette, 5}, {11, res::kTrailToolPalette, 3},
+    {0, res::kWarpPalette, 9, nullptr},
+    {2, res::kWavePalette, 1, nullptr},
+    {4, res::kLensPalette, 8, nullptr},
+    {6, res::kCraftPalette, 2, nullptr},
+    {7, res::kRoughPalette, 7, nullptr},
+    {8, res::kBroomPalette, 4, nullptr},
+    {10, res::kMetaBrushPalette, 5, &kMetaBrushPalette},
+    {11, res::kTrailToolPalette, 3, &kTrailToolPalette},
 };
 
 }  // namespace
@@ -44,8 +51,10 @@ ai::Code ToolPalette::Show() {
   if (!view_.IsCreated()) {
     ai::PlatformWindow window = 0;
     if (ai::Code code = suites::Panel().getPlatformWindow(MainPanel(PanelKind::kTool).panel, &window)) return code;
-    if (controller_.spec() != nullptr && controller_.record() != nullptr)
-      view_.Bind(*controller_.spec(), controller_.record());
+    if (controller_.spec() != nullptr && controller_.record() != nullptr) {
+      if (entry_.spec != nullptr) view_.Bind(*controller_.spec(), controller_.record(), *entry_.spec);
+      else view_.Bind(*controller_.spec(), controller_.record());
+    }
     if (ai::Code code = view_.CreateFromTemplate(entry_.templateId, window)) return code;
   }
   // A preset file that cannot be read leaves the palette with its record as it is.

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "tools/framework/tool_palette.h"
+#include "ui/palettes/palette_spec.h"
 #include "ui/panels/palette_panel.h"
 #include "ui/view_controller.h"
 
@@ -20,6 +21,7 @@ struct ToolPaletteEntry {
   int16_t paletteIndex;
   int32_t templateId;
   int16_t helpRow;
+  const PaletteSpec* spec;  // rules and slider pages, null when the table says all
 };
 const ToolPaletteEntry* ToolPaletteOf(int16_t paletteIndex);
 

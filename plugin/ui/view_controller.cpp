@@ -27,17 +27,28 @@ void VELLUMiX4ViewController::Bind(const RecordSpec& spec, void* record, const E
   if (IsCreated()) AttachBinder();
 }
 
+void VELLUMiX4ViewController::Bind(const RecordSpec& spec, void* record, const PaletteSpec& palette) {
+  pages_ = palette.pages;
+  Bind(spec, record, palette.rules.data(), palette.rules.size());
+}
+
 void VELLUMiX4ViewController::AttachBinder() {
-  // A slider bound to an angle is drawn and dragged as a dial.
+  // A slider bound to an angle is drawn and dragged as a dial whose zero points
+  // right and whose angles grow counter-clockwise, as art angles do.
   const RecordSpec& spec = binder_->spec();
   for (size_t f = 0; f < spec.fieldCount; ++f) {
     const FieldSpec& field = spec.fields[f];
     if (field.shown != Shown::kDegrees || field.controls.slider == 0) continue;
     platform::ui::Control* slider = Item(field.controls.slider);
-    if (slider != nullptr && slider->Behavior() == nullptr)
-      slider->SetBehavior(std::make_unique<KDLCircularSliderCtrl>(*slider));
+    if (slider == nullptr || slider->Behavior() != nullptr) continue;
+    auto dial = std::make_unique<KDLCircularSliderCtrl>(*slider);
+    dial->SetZeroAngle(90);
+    dial->SetReversed(true);
+    slider->SetBehavior(std::move(dial));
   }
   binder_->Attach();
+  for (const SliderPage& page : pages_)
+    if (platform::ui::Control* slider = Item(page.slider)) slider->SetPageSize(page.pageSize);
 }
 
 bool VELLUMiX4ViewController::OnInitDialog() {

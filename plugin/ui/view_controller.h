@@ -11,6 +11,7 @@
 #include "frame/host/codes.h"
 #include "platform/ui/dialog.h"
 #include "ui/bindings/record_binder.h"
+#include "ui/palettes/palette_spec.h"
 
 namespace vx {
 
@@ -28,6 +29,8 @@ class VELLUMiX4ViewController : public platform::ui::Dialog, public BindingOwner
 
   // Binds the record's controls (call before CreateFromTemplate, or Attach after).
   void Bind(const RecordSpec& spec, void* record, const EnableRule* rules = nullptr, size_t ruleCount = 0);
+  // Binds them with a palette's rules and slider page sizes.
+  void Bind(const RecordSpec& spec, void* record, const PaletteSpec& palette);
   RecordBinder* binder() const { return binder_.get(); }
 
   void FocusHost() override;
@@ -56,6 +59,7 @@ class VELLUMiX4ViewController : public platform::ui::Dialog, public BindingOwner
   std::unique_ptr<RecordBinder> binder_;
   const EnableRule* rules_ = nullptr;
   size_t ruleCount_ = 0;
+  std::span<const SliderPage> pages_;
 };
 
 // What an effect palette's buttons ask of the effect's controller.

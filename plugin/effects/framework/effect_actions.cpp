@@ -332,6 +332,7 @@ ai::Code ReadActionValues(const EffectAction& action, ai::ActionParamsRef values
 }
 
 void SetActionApplier(ActionApplier applier) { gApplier = applier; }
+ActionApplier GetActionApplier() { return gApplier; }
 
 void SetFractalizeActionPlayer(FractalizeActionPlayer player) { gFractalizePlayer = player; }
 

@@ -96,6 +96,7 @@ ai::Code ReadActionValues(const EffectAction& action, ai::ActionParamsRef values
 // the record (now the effect's record in the globals block) to the selection.
 using ActionApplier = ai::Code (*)(int16_t effectIndex, void* record);
 void SetActionApplier(ActionApplier applier);
+ActionApplier GetActionApplier();
 // Fractalize's play: its controller shows the dialog when asked and runs the
 // filter with the record.
 using FractalizeActionPlayer = ai::Code (*)(void* record, bool showDialog);

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "resources/control_ids.h"
+
 namespace vx {
 namespace {
 using namespace fielddef;

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "presets/record_hooks.h"
+#include "resources/control_ids.h"
 
 namespace vx {
 namespace {

@@ -27,9 +27,6 @@ int32_t RoundHalfAway(double value) {
   return static_cast<int32_t>(value >= 0 ? std::floor(value + 0.5) : std::ceil(value - 0.5));
 }
 
-// Dials keep their 0-359 range: an angle shows at its place on the circle.
-bool IsDial(const platform::ui::Control& c) { return dynamic_cast<KDLCircularSliderCtrl*>(c.Behavior()) != nullptr; }
-
 std::string FixedText(double value, int32_t decimals) {
   char text[64];
   if (ai::Code code = suites::StringFormatUtils().formatReal(value, decimals, text, sizeof text); code == 0)
@@ -116,8 +113,7 @@ void RecordBinder::SetSliderFromField(const FieldSpec& field, int component) {
   platform::ui::Control* c = slider != nullptr ? dialog_.Item(slider->id) : nullptr;
   if (c == nullptr) return;
   const double shown = ShownFromStored(ShownOf(field), StoredComponent(field, record_, component), PaletteRulerUnit());
-  const int32_t position = RoundHalfAway(shown);
-  c->SetPosition(IsDial(*c) ? ((position % 360) + 360) % 360 : position);
+  c->SetPosition(RoundHalfAway(shown));
 }
 
 void RecordBinder::WriteControls(const FieldSpec& field, int component) {
@@ -153,7 +149,7 @@ void RecordBinder::Attach() {
   for (const Binding& b : bindings_) {
     if (b.role != Role::kSlider) continue;
     platform::ui::Control* c = dialog_.Item(b.id);
-    if (c == nullptr || IsDial(*c)) continue;
+    if (c == nullptr) continue;
     double minimum = 0, maximum = 0;
     Limits(*b.field, &minimum, &maximum);
     c->SetRange(RoundHalfAway(minimum), RoundHalfAway(maximum));
@@ -218,6 +214,7 @@ void RecordBinder::CommitText(int32_t editId) {
   if (stored) Changed(field);
   c->SetText(Format(field, b->component));
   SetSliderFromField(field, b->component);
+  ApplyRules();
 }
 
 void RecordBinder::ClickButton(const Binding& b) {
@@ -269,11 +266,18 @@ void RecordBinder::Scroll(const Binding& b, ScrollCode code, int32_t position) {
   slider->SetPosition(position);
   const ControlIds& ids = ControlsOf(b);
   platform::ui::Control* edit = dialog_.Item(ids.edit);
-  if (edit == nullptr) return;
-  double value = slider->Position();
-  if (IsDial(*slider) && value > b.field->maximum) value -= 360;  // past 180 on the circle is a negative angle
-  edit->SetText(FixedText(value, 3));
-  CommitText(ids.edit);
+  if (edit != nullptr) {
+    edit->SetText(FixedText(slider->Position(), 3));
+    CommitText(ids.edit);
+    return;
+  }
+  // A slider alone stores its position as the value shown.
+  double minimum = 0, maximum = 0;
+  Limits(*b.field, &minimum, &maximum);
+  const double shown = std::clamp<double>(slider->Position(), minimum, maximum);
+  StoreComponent(*b.field, record_, StoredFromShown(ShownOf(*b.field), shown, PaletteRulerUnit()), b.component);
+  Changed(*b.field);
+  ApplyRules();
 }
 
 bool RecordBinder::OnCommand(int32_t id, Notify code) {

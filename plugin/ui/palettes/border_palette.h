@@ -3,7 +3,8 @@
 #pragma once
 
 #include "resources/control_ids.h"
-#include "ui/bindings/record_binder.h"
+#include "resources/resource_ids.h"
+#include "ui/palettes/palette_spec.h"
 
 namespace vx {
 
@@ -21,5 +22,7 @@ inline constexpr EnableRule kBorderRules[] = {
     {"stepMode", kBorderManualSteps, kBorderStepControls},
     {"shadowOn", -1, kBorderShadowControls},
 };
+
+inline constexpr PaletteSpec kBorderPalette{res::kBorderPalette, kBorderRules, {}};
 
 }  // namespace vx

@@ -1,6 +1,7 @@
 // The control bindings, on Live Border's palette and record: what a person types,
 // spins, drags and clicks ends up clamped in the record in its own units, and the
 // palette shows it back in canonical form.
+#include <algorithm>
 #include <cmath>
 
 #include "effects/border/border_params.h"
@@ -28,7 +29,7 @@ class BorderBindingTest : public vxtest::PaletteTest {
  protected:
   BorderBindingTest() {
     vx::SetRecordDefaults(vx::kBorderPGParamsSpec, &record, "");
-    palette.Bind(vx::kBorderPGParamsSpec, &record, vx::kBorderRules, std::size(vx::kBorderRules));
+    palette.Bind(vx::kBorderPGParamsSpec, &record, vx::kBorderPalette);
     EXPECT_EQ(palette.CreateFromTemplate(vx::res::kBorderPalette, host.desktop().HostWindow()), ai::kNoError);
     palette.Show(true);
     palette.Refresh(1);
@@ -89,12 +90,18 @@ TEST_F(BorderBindingTest, AngleFieldsStoreRadiansAndSpinStopsAtTheEnd) {
   EXPECT_EQ(Text(b::kAngle), "180.000");
   EXPECT_NEAR(record.offsetAngle, M_PI, 1e-12);
 
-  // The dial shows a negative angle at its place on the circle, and dragging it
-  // past half a turn gives the negative angle back.
+  // The dial runs over the field's range; a click straight above its centre is
+  // 90 degrees, to the right 0.
   user.TypeAndLeave(palette, b::kAngle, "-45");
-  EXPECT_EQ(Position(b::kAngleDial), 315);
-  user.DragSlider(palette, b::kAngleDial, 270);
-  EXPECT_EQ(Text(b::kAngle), "-90.000");
+  EXPECT_EQ(Position(b::kAngleDial), -45);
+  const platform::ui::Rect dial = palette.Item(b::kAngleDial)->Bounds();
+  const int32_t side = std::min(dial.Width(), dial.Height());
+  const platform::ui::Point above[] = {{side / 2, 1}};
+  ASSERT_EQ(user.MouseDrag(palette, b::kAngleDial, above), 0);
+  EXPECT_EQ(Text(b::kAngle), "90.000");
+  const platform::ui::Point right[] = {{side - 1, side / 2}};
+  user.MouseDrag(palette, b::kAngleDial, right);
+  EXPECT_EQ(Text(b::kAngle), "0.000");
 }
 
 TEST_F(BorderBindingTest, IntegerFieldAndChoicesAndDependentControls) {

@@ -1,0 +1,252 @@
+#include "commands/effect.h"
+
+#include <cstdlib>
+#include <memory>
+#include <ostream>
+#include <stdexcept>
+
+#include "commands/tool.h"
+#include "actions/action_file.h"
+#include "document/document.h"
+#include "frame/effect_table.h"
+#include "frame/error_messages.h"
+#include "gallery/gallery_files.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/ui_driver.h"
+#include "presets/field_values.h"
+#include "presets/record_registry.h"
+#include "svg/svg_io.h"
+
+namespace vxcli {
+namespace {
+
+constexpr int32_t kApplyButton = 1425, kExpandButton = 1423;
+constexpr char kEffectPanel[] = "__KwDL_VELLUMiX4PG_v46_PrefsPrefix__";
+
+struct EffectError : std::runtime_error {
+  EffectError(const std::string& message, bool usage) : std::runtime_error(message), usage(usage) {}
+  bool usage;
+};
+EffectError Usage(const std::string& message) { return EffectError(message, true); }
+EffectError Failed(const std::string& message) { return EffectError(message, false); }
+
+const vx::RecordKind* EffectNamed(const std::string& name) {
+  const vx::RecordKind* kind = vx::FindKindByName(name);
+  return kind != nullptr && kind->effectIndex >= 0 ? kind : nullptr;
+}
+
+std::string EffectNames() {
+  std::string names;
+  for (const vx::RecordKind& kind : vx::AllRecordKinds())
+    if (kind.effectIndex >= 0) names += (names.empty() ? "" : ", ") + std::string(kind.name);
+  return names;
+}
+
+const char* ShownName(const vx::FieldSpec& field) {
+  switch (field.shown) {
+    case vx::Shown::kPercent: return "percent";
+    case vx::Shown::kDegrees: return "degrees";
+    case vx::Shown::kLength: return "length (ruler unit, or a number with its unit)";
+    case vx::Shown::kChoice: return "choice";
+    case vx::Shown::kPercentOrLength: return "percent or length, by mode";
+    case vx::Shown::kSeconds: return "seconds";
+    default: return field.type == vx::FieldType::kBool ? "on/off" : "number";
+  }
+}
+
+void ListFields(const vx::RecordKind& kind, std::ostream& out) {
+  const vx::RecordSpec& spec = *kind.spec;
+  std::vector<std::max_align_t> storage((spec.size + sizeof(std::max_align_t) - 1) / sizeof(std::max_align_t));
+  vx::SetRecordDefaults(spec, storage.data(), "");
+  out << kind.name << ": fields for --set (palette units; values are clamped to the range)\n";
+  for (size_t f = 0; f < spec.fieldCount; ++f) {
+    const vx::FieldSpec& field = spec.fields[f];
+    if (field.controlId == 0) continue;  // not on the palette
+    out << "  " << field.name << "  " << ShownName(field);
+    if (field.type != vx::FieldType::kBool) out << " " << field.minimum << ".." << field.maximum;
+    out << "  default " << vx::FormatFieldValue(spec, field, storage.data(), 3) << "\n";
+  }
+}
+
+platform::ui::Dialog* PaletteIn(vxhost::Host& host) {
+  vxhost::Panel* panel = host.panels().FindByIdentifier(kEffectPanel);
+  if (panel == nullptr || !panel->shown) return nullptr;
+  for (platform::ui::Dialog* dialog : host.desktop().Dialogs())
+    if (dialog->Parent() == panel->inside) return dialog;
+  return nullptr;
+}
+
+bool ParseSwitch(const std::string& text, bool* on) {
+  for (const char* yes : {"1", "on", "yes", "true"})
+    if (text == yes) return *on = true, true;
+  for (const char* no : {"0", "off", "no", "false"})
+    if (text == no) return *on = false, true;
+  return false;
+}
+
+// Puts a value into a field's control as a person would: typing, ticking,
+// picking or pressing.
+void TypeValue(platform::ui::ScriptedUser& user, platform::ui::Dialog& palette, const vx::FieldSpec& field,
+               const std::string& value) {
+  const vx::ControlIds& ids = field.controls;
+  int32_t result = platform::ui::kUiOk;
+  platform::ui::Control* control = ids.edit != 0 ? palette.Item(ids.edit) : nullptr;
+  if (control != nullptr && control->Kind() == platform::ui::ControlClass::kEdit) {
+    result = user.TypeAndLeave(palette, ids.edit, value);
+  } else if (control != nullptr && control->Kind() == platform::ui::ControlClass::kCheckBox) {
+    bool on = false;
+    if (!ParseSwitch(value, &on)) throw Usage(std::string(field.name) + " is on or off (got '" + value + "')");
+    if ((control->Check() != 0) != on) result = user.Click(palette, ids.edit);
+  } else if (control != nullptr && control->IsList() == false && !control->Items().empty()) {
+    char* end = nullptr;
+    const long index = std::strtol(value.c_str(), &end, 10);
+    result = *end == '\0' && !value.empty() ? user.PickItem(palette, ids.edit, static_cast<int32_t>(index - field.minimum))
+                                            : user.PickItem(palette, ids.edit, value);
+  } else if (ids.buttons != nullptr) {
+    int32_t chosen = -1, count = 0;
+    for (; ids.buttons[count] != 0; ++count) {
+      const platform::ui::Control* button = palette.Item(ids.buttons[count]);
+      if (button != nullptr && button->Text() == value) chosen = count;
+    }
+    char* end = nullptr;
+    const long number = std::strtol(value.c_str(), &end, 10);
+    if (chosen < 0 && *end == '\0' && !value.empty()) chosen = static_cast<int32_t>(number - field.minimum);
+    if (chosen < 0 || chosen >= count) throw Usage(std::string(field.name) + " has no choice '" + value + "'");
+    result = user.Click(palette, ids.buttons[chosen]);
+  } else {
+    throw Usage(std::string(field.name) + " has no control on the palette");
+  }
+  if (result == platform::ui::kUiDisabled)
+    throw Usage(std::string(field.name) + " is disabled on the palette now (a switch or mode it depends on is off)");
+  if (result == platform::ui::kUiBadItem) throw Usage(std::string(field.name) + " has no choice '" + value + "'");
+  if (result != platform::ui::kUiOk) throw Failed(std::string(field.name) + ": the palette refused the value");
+}
+
+void Press(platform::ui::ScriptedUser& user, platform::ui::Dialog& palette, int32_t id, const char* what) {
+  if (user.Click(palette, id) != platform::ui::kUiOk) throw Failed(std::string("cannot press ") + what);
+}
+
+void SelectLiveObjects(vxhost::Document& document, const std::string& groupStem) {
+  document.ClearSelection();
+  document.ForEachArt([&](vxhost::Art* art) {
+    if (art->kind == ai::art_kind::kPluginGroup && art->live != nullptr &&
+        art->live->groupName.rfind(groupStem, 0) == 0)
+      art->userAttributes |= ai::art_attr::kSelected;
+  });
+}
+
+int Run(const EffectOptions& options, std::ostream& out, std::ostream& err) {
+  if (options.list) {
+    for (const vx::RecordKind& kind : vx::AllRecordKinds())
+      if (kind.effectIndex >= 0) out << kind.name << "\t" << vx::EffectTable()[kind.effectIndex].menuText << "\n";
+    return 0;
+  }
+  if (options.effect.empty()) throw Usage("name an effect (" + EffectNames() + ") or use --list");
+  const vx::RecordKind* kind = EffectNamed(options.effect);
+  if (kind == nullptr) throw Usage("unknown effect '" + options.effect + "' (" + EffectNames() + ")");
+  if (options.fields) {
+    ListFields(*kind, out);
+    return 0;
+  }
+  if (options.input.empty() || options.output.empty()) throw Usage("an input file and -o OUTPUT are needed");
+  std::vector<std::pair<const vx::FieldSpec*, std::string>> values;
+  for (const std::string& set : options.sets) {
+    const size_t equals = set.find('=');
+    if (equals == std::string::npos) throw Usage("--set takes FIELD=VALUE (got '" + set + "')");
+    const vx::FieldSpec* field = vx::FindField(*kind->spec, set.substr(0, equals).c_str());
+    if (field == nullptr)
+      throw Usage(options.effect + " has no field '" + set.substr(0, equals) + "' (see: effect " + options.effect +
+                  " --help)");
+    values.emplace_back(field, set.substr(equals + 1));
+  }
+
+  std::unique_ptr<vxhost::Document> document;
+  try {
+    document = vxhost::svg::ReadSvgFile(options.input);
+  } catch (const vxhost::svg::SvgError& error) {
+    throw Failed(error.what());
+  }
+  Session session(options.session);
+  vxhost::Host& host = session.host();
+  vxhost::Document& open = host.OpenDocument(std::move(document));
+  host.Notify("AI Document Opened Notifier");
+  try {
+    SelectArt(open, options.select);
+  } catch (const ToolUseError& error) {
+    throw EffectError(error.what(), error.usage);
+  }
+
+  const vx::EffectEntry& entry = vx::EffectTable()[kind->effectIndex];
+  std::vector<std::string> menuPath{"VELLUMiX4"};
+  if (kind->effectIndex < vx::kFirstPlainEffect) menuPath.push_back("Live 3D変換");
+  menuPath.push_back(entry.menuText);
+  vxhost::MenuItem* item = host.app().FindItemByPath(menuPath);
+  if (item == nullptr) throw Failed("the plug-in has no menu item for " + options.effect);
+  ai::MenuMessage message{};
+  message.item = reinterpret_cast<ai::MenuItemHandle>(item);
+  session.plugin().Send(ai::callers::kMenu, ai::selectors::kGo, message);
+  platform::ui::Dialog* palette = PaletteIn(host);
+  if (palette == nullptr) throw Failed("the palette of " + options.effect + " does not open (not built yet)");
+
+  platform::ui::ScriptedUser user(host.desktop());
+  if (!options.preset.empty()) {
+    vxhost::Panel* panel = host.panels().FindByIdentifier(kEffectPanel);
+    bool chosen = false;
+    for (const vxhost::FlyoutItem& flyoutItem : panel->flyout->items)
+      if (flyoutItem.id >= 7 && flyoutItem.text == options.preset)
+        chosen = host.panels().UserPicksFlyoutItem(*panel, flyoutItem.id);
+    if (!chosen) throw Usage(options.effect + " has no preset '" + options.preset + "'");
+  }
+  for (const auto& [field, value] : values) TypeValue(user, *palette, *field, value);
+  const size_t alertsBefore = host.log().alerts().size();
+  host.actions().SetRecording(!options.record.empty());
+  Press(user, *palette, kApplyButton, "Apply");
+  host.actions().SetRecording(false);
+  if (options.expand) {
+    SelectLiveObjects(open, entry.groupStem);
+    host.Notify("AI Art Selection Changed Notifier");
+    Press(user, *palette, kExpandButton, "Expand");
+  }
+  const auto& alerts = host.log().alerts();
+  if (alerts.size() > alertsBefore) throw Failed(alerts.back().text);
+  session.plugin().Send(ai::callers::kMenu, ai::selectors::kGo, message);  // closes the palette
+
+  try {
+    vxhost::svg::WriteSvgFile(open, options.output);
+  } catch (const vxhost::svg::SvgError& error) {
+    throw Failed(error.what());
+  }
+  if (!options.record.empty()) {
+    try {
+      vxhost::SaveRecordedActions(host, options.record);
+    } catch (const std::exception& error) {
+      throw Failed(error.what());
+    }
+  }
+  if (!options.png.empty()) {
+    if (options.output == "-") throw Usage("--png needs an output file");
+    switch (gallery::RenderPng(options.output, options.png, "white", 1.0)) {
+      case gallery::RenderResult::kWritten: break;
+      case gallery::RenderResult::kNoRenderer: throw Failed("cannot render " + options.png + ": rsvg-convert is missing");
+      case gallery::RenderResult::kFailed: throw Failed("cannot render " + options.png);
+    }
+  }
+  if (!options.session.quiet) err << "vellumix4: " << options.effect << " applied\n";
+  return 0;
+}
+
+}  // namespace
+
+int RunEffect(const EffectOptions& options, std::ostream& out, std::ostream& err) {
+  try {
+    return Run(options, out, err);
+  } catch (const EffectError& error) {
+    err << "vellumix4 effect: " << error.what() << "\n";
+    return error.usage ? 2 : 1;
+  } catch (const std::exception& error) {
+    err << "vellumix4 effect: " << error.what() << "\n";
+    return 1;
+  }
+}
+
+}  // namespace vxcli

@@ -1,0 +1,11 @@
+// Live Circle's palette: every control is always enabled and it has no slider.
+#pragma once
+
+#include "resources/resource_ids.h"
+#include "ui/palettes/palette_spec.h"
+
+namespace vx {
+
+inline constexpr PaletteSpec kCirclePalette{res::kCirclePalette, {}, {}};
+
+}  // namespace vx

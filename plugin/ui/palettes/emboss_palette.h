@@ -1,0 +1,11 @@
+// Live Emboss's palette: every control is always enabled and it has no straight slider.
+#pragma once
+
+#include "resources/resource_ids.h"
+#include "ui/palettes/palette_spec.h"
+
+namespace vx {
+
+inline constexpr PaletteSpec kEmbossPalette{res::kEmbossPalette, {}, {}};
+
+}  // namespace vx

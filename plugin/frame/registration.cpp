@@ -1,8 +1,5 @@
 #include "frame/registration.h"
 
-#include "tools/framework/tool_palette.h"
-#include "ui/tool_view_controller.h"
-
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -185,8 +182,6 @@ ai::Code ClearPluginOptionFlag(ai::PluginRef plugin) {
 }
 
 ai::Code RegisterTools(ai::PluginRef plugin, VELLUMiX4Globals& globals) {
-  InstallToolControllers();
-  if (GetToolPaletteFactory() == nullptr) SetToolPaletteFactory(MakeToolPalette);
   int32_t groupTool = ai::kNoTool;
   for (size_t i = 0; i < kToolTable.size(); ++i) {
     const ToolEntry& tool = kToolTable[i];

@@ -14,7 +14,10 @@
 #include "frame/registration.h"
 #include "frame/suite_set.h"
 #include "geometry/named_block.h"
+#include "tools/framework/tool_ctrlr.h"
+#include "tools/framework/tool_palette.h"
 #include "ui/help/help_ctrlr.h"
+#include "ui/tool_view_controller.h"
 #include "ui/panels/palette_panel.h"
 
 namespace vx {
@@ -67,8 +70,6 @@ ai::Code VELLUMiX4Plugin::Register() {
   if (ai::Code code = PrepareSettings(plugin, globals)) return code;
   if (ai::Code code = RegisterPluginGroups(plugin, globals)) return code;
   if (ai::Code code = RegisterEffectActions(plugin, globals)) return code;
-  InstallEffectControllers();
-  if (GetActionApplier() == nullptr) SetActionApplier(&ApplyPlayedAction);  // a test's own is kept
   if (ai::Code code = AllocateRecords(globals)) return code;
   if (ai::Code code = BuildMenus(plugin, globals)) return code;
   if (ai::Code code = RegisterFractalize(plugin, globals)) return code;
@@ -101,9 +102,16 @@ ai::Code VELLUMiX4Plugin::OnShutdown(ai::InterfaceMessage* message) {
 void VELLUMiX4Plugin::SetGlobalPlugin(Plugin* plugin) {
   SetGlobalPluginPointer(plugin);
   SetGlobals(plugin != nullptr ? main_.globals : nullptr);
-  // The effects' generators are process-wide pointers of this build of the code
-  // too: installed at startup, and again after a reload brought fresh code.
-  if (plugin != nullptr) RegisterNeonGenerator();
+  // The tables of generators, controller factories and hooks are process-wide
+  // pointers of this build of the code: installed when the object is published,
+  // at startup and again after a reload brought fresh code. Entries installed
+  // already (a test's own) are kept.
+  if (plugin == nullptr) return;
+  RegisterNeonGenerator();
+  InstallEffectControllers();
+  InstallToolControllers();
+  if (GetToolPaletteFactory() == nullptr) SetToolPaletteFactory(MakeToolPalette);
+  if (GetActionApplier() == nullptr) SetActionApplier(&ApplyPlayedAction);
 }
 
 ai::Code VELLUMiX4Plugin::HandleMessage(const char* caller, const char* selector, void* message) {

@@ -14,23 +14,16 @@
 #include <thread>
 
 #include "host/svg/svg_test_support.h"
+#include "support/adwaita_icons.h"
 #include "support/png_compare.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-const char* kIcons = "/usr/share/icons/Adwaita/scalable";
+const char* kIcons = vxtest::kAdwaitaIcons;
 
-std::vector<fs::path> Icons() {
-  std::vector<fs::path> icons;
-  std::error_code ec;
-  if (!fs::is_directory(kIcons, ec)) return icons;
-  for (const auto& entry : fs::recursive_directory_iterator(kIcons, ec))
-    if (entry.path().extension() == ".svg") icons.push_back(entry.path());
-  std::sort(icons.begin(), icons.end());
-  return icons;
-}
+std::vector<fs::path> Icons() { return vxtest::AdwaitaIcons(); }
 
 struct TempDir {
   fs::path path;

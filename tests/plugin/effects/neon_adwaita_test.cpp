@@ -10,6 +10,7 @@
 #include "document/document_compare.h"
 #include "platform/ui/dialog.h"
 #include "plugin/ui/palette_fixture.h"
+#include "support/adwaita_icons.h"
 #include "support/art_builder.h"
 #include "support/png_compare.h"
 #include "svg/svg_io.h"
@@ -17,16 +18,11 @@
 namespace {
 
 namespace fs = std::filesystem;
-constexpr const char* kIcons = "/usr/share/icons/Adwaita/scalable";
 constexpr size_t kIconCount = 50;
 
+// Fifty icons spread over the whole theme.
 std::vector<fs::path> SomeIcons() {
-  std::vector<fs::path> icons;
-  std::error_code ec;
-  if (!fs::is_directory(kIcons, ec)) return icons;
-  for (const auto& entry : fs::recursive_directory_iterator(kIcons, ec))
-    if (entry.path().extension() == ".svg") icons.push_back(entry.path());
-  std::sort(icons.begin(), icons.end());
+  const std::vector<fs::path> icons = vxtest::AdwaitaIcons();
   std::vector<fs::path> spread;
   for (size_t i = 0; i < icons.size() && spread.size() < kIconCount; i += std::max<size_t>(1, icons.size() / kIconCount))
     spread.push_back(icons[i]);

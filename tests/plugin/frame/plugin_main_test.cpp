@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "document/document.h"
 #include "frame/host/codes.h"
 #include "support/plugin_host.h"
 
@@ -163,6 +164,15 @@ TEST_F(PluginHostTest, ReloadIntoFreshlyMappedCodeReestablishesDispatch) {
   host.log().Clear();
   EXPECT_EQ(SendUnhandled(), ai::kNoError);
   EXPECT_EQ(host.log().CountDebug(kWarning), 1u);
+
+  // The fresh code has its controller factories too: an effect palette opens.
+  host.OpenDocument(std::make_unique<vxhost::Document>());
+  ai::MenuMessage message{};
+  message.item = reinterpret_cast<ai::MenuItemHandle>(host.app().FindItemByPath({"VELLUMiX4", "Live ネオン"}));
+  ASSERT_EQ(plugin.Send(ai::callers::kMenu, ai::selectors::kGo, message), ai::kNoError);
+  const vxhost::Panel* panel = host.panels().FindByIdentifier("__KwDL_VELLUMiX4PG_v46_PrefsPrefix__");
+  ASSERT_NE(panel, nullptr);
+  EXPECT_TRUE(panel->shown);
   ASSERT_EQ(plugin.Shutdown(), ai::kNoError);
   ExpectNothingHeld();
 }

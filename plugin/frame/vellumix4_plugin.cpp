@@ -311,7 +311,6 @@ ai::Code VELLUMiX4Plugin::OnDoAction(ai::ActionMessage* message) {
 
 // The Fractalize filter and live effect reach their controller here; until it
 // exists they are accepted and nothing happens.
-
 ai::Code VELLUMiX4Plugin::OnFilterGetParameters(ai::FilterMessage* message) {
   VELLUMiX4Globals* globals = Globals();
   if (globals == nullptr || message->filter != globals->fractalizeFilter) return ai::kUnhandledMessage;

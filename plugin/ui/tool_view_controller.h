@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "tools/framework/tool_palette.h"
-#include "ui/palettes/palette_spec.h"
+#include "ui/palettes/palette_table.h"
 #include "ui/panels/palette_panel.h"
 #include "ui/view_controller.h"
 

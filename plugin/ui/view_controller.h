@@ -11,7 +11,7 @@
 #include "frame/host/codes.h"
 #include "platform/ui/dialog.h"
 #include "ui/bindings/record_binder.h"
-#include "ui/palettes/palette_spec.h"
+#include "ui/palettes/palette_table.h"
 
 namespace vx {
 

@@ -9,7 +9,7 @@
 
 #include "frame/controllers.h"
 #include "presets/record_schema.h"
-#include "ui/palettes/palette_spec.h"
+#include "ui/palettes/palette_table.h"
 #include "ui/panels/palette_panel.h"
 #include "ui/view_controller.h"
 

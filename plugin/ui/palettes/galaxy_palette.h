@@ -2,7 +2,7 @@
 #pragma once
 
 #include "resources/resource_ids.h"
-#include "ui/palettes/palette_spec.h"
+#include "ui/palettes/palette_table.h"
 
 namespace vx {
 

@@ -4,7 +4,7 @@
 
 #include "resources/control_ids.h"
 #include "resources/resource_ids.h"
-#include "ui/palettes/palette_spec.h"
+#include "ui/palettes/palette_table.h"
 
 namespace vx {
 

@@ -1,4 +1,5 @@
-// Installs the controller factory of every effect that has a palette.
+// Installs every live effect's row: its generator, its palette's controller
+// factory, its Apply walk and hooks.
 #pragma once
 
 namespace vx {

@@ -7,7 +7,6 @@
 #include "effects/effect_controllers.h"
 #include "effects/framework/pg_ctrlr.h"
 #include "effects/framework/regenerate.h"
-#include "effects/neon/neon_generator.h"
 #include "frame/ai_error.h"
 #include "frame/error_messages.h"
 #include "frame/globals.h"
@@ -107,7 +106,6 @@ void VELLUMiX4Plugin::SetGlobalPlugin(Plugin* plugin) {
   // at startup and again after a reload brought fresh code. Entries installed
   // already (a test's own) are kept.
   if (plugin == nullptr) return;
-  RegisterNeonGenerator();
   InstallEffectControllers();
   InstallToolControllers();
   if (GetToolPaletteFactory() == nullptr) SetToolPaletteFactory(MakeToolPalette);

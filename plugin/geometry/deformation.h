@@ -91,6 +91,9 @@ ai::Code MapSegment(MapPoint&& map, ExtendEnd&& extendEnd, SegmentPair& pair, bo
                     bool freeCorners) {
   const double tol = std::max(d, 1.0);
   const double minLen = std::max(d, 2.0);
+  // The caller turns checking off when it has no room left to split: then every
+  // pair is accepted as mapped, or a full run would retry the same pair forever.
+  const bool mayRequestSplit = check;
   if (check && CloserThan(pair.p0(), pair.p3(), minLen)) check = false;
   if (IsStraight(pair)) {
     const int ends = (extendEnd(pair.p0()) ? kFirstEnd : 0) | (extendEnd(pair.p3()) ? kSecondEnd : 0);
@@ -116,7 +119,7 @@ ai::Code MapSegment(MapPoint&& map, ExtendEnd&& extendEnd, SegmentPair& pair, bo
 
   if (head == 3 && tail == 3) {
     // Both ends untouched: a tool area inside the segment needs a split.
-    if (middle != 2) return kNeedSplit;
+    if (middle != 2 && mayRequestSplit) return kNeedSplit;
   } else if (check && !(CloserThan(a0, a3, minLen) && CloserThan(a0, newP1, minLen) && CloserThan(a3, newP2, minLen))) {
     if (!FollowsMappedCurve(a0, newP1, newP2, a3, m1, m2, tol)) return kNeedSplit;
   }

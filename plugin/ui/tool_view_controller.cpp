@@ -97,8 +97,10 @@ void ToolPalette::OnFlyoutItem(uint32_t itemId) {
   else if (itemId >= flyout::kFirstPreset)
     code = LoadPreset(globals->settingsFolder, *spec, controller_.record(),
                       static_cast<int>(itemId - flyout::kFirstPreset));
-  else
-    return;  // editing presets opens the preset dialog once it exists
+  else {
+    if (itemId == flyout::kEditPresets) ShowMessageAlert(kPresetDialogMissing);
+    return;
+  }
   if (code != ai::kNoError) {
     ShowErrorCode(code);
     return;

@@ -31,8 +31,9 @@ bool IsInside(ai::ArtHandle art, ai::ArtHandle ancestor) {
 enum class GroupVerdict { kTarget, kSkip, kOtherLiveObject };
 
 // A group or compound path is a target unless something inside forbids it: a
-// live object of another effect refuses the whole apply, text-like art skips it.
-ai::Code JudgeSubtree(ai::ArtHandle art, int16_t effectIndex, GroupVerdict* verdict) {
+// live object of another effect refuses the whole apply; text-like art skips it
+// when the effect's walk says so.
+ai::Code JudgeSubtree(ai::ArtHandle art, int16_t effectIndex, const ApplyWalk& walk, GroupVerdict* verdict) {
   ai::ArtHandle child = nullptr;
   if (ai::Code code = suites::Art().getFirstChild(art, &child)) return code;
   for (; child != nullptr;) {
@@ -42,9 +43,10 @@ ai::Code JudgeSubtree(ai::ArtHandle art, int16_t effectIndex, GroupVerdict* verd
       *verdict = GroupVerdict::kOtherLiveObject;
       return ai::kNoError;
     }
-    if (kind == ai::art_kind::kText) *verdict = GroupVerdict::kSkip;
+    if (kind == ai::art_kind::kText && walk.textInside == ApplyWalk::TextInside::kSkipsContainer)
+      *verdict = GroupVerdict::kSkip;
     if (kind == ai::art_kind::kGroup || kind == ai::art_kind::kCompoundPath) {
-      if (ai::Code code = JudgeSubtree(child, effectIndex, verdict)) return code;
+      if (ai::Code code = JudgeSubtree(child, effectIndex, walk, verdict)) return code;
       if (*verdict == GroupVerdict::kOtherLiveObject) return ai::kNoError;
     }
     if (ai::Code code = suites::Art().getNextSibling(child, &child)) return code;
@@ -52,13 +54,56 @@ ai::Code JudgeSubtree(ai::ArtHandle art, int16_t effectIndex, GroupVerdict* verd
   return ai::kNoError;
 }
 
-// The targets of the selection for the effect; false in `refused` when another
-// effect's live object is in the way.
-ai::Code CollectTargets(int16_t effectIndex, std::vector<ai::ArtHandle>& targets, bool* refused) {
+// Whether a group (or a compound path) passes the host's two group tests: art
+// that clips is left alone (a clipping group; for a compound path, one that is a
+// clipping path, tested only where the effect's walk says so), as is art the
+// host no longer holds.
+ai::Code PassesGroupTests(ai::ArtHandle art, int16_t kind, bool clipTest, bool* passes) {
+  *passes = false;
+  if (clipTest) {
+    int32_t clipped = 0;
+    if (kind == ai::art_kind::kGroup) {
+      if (ai::Code code = suites::Group().getClipped(art, &clipped)) return code;
+    } else {
+      // A compound path without paths has no style, and clips nothing.
+      ai::PathStyle style{};
+      const ai::Code code = suites::PathStyle().getPathStyle(art, &style);
+      if (code != ai::kNoError && code != ai::kWrongArtKind) return code;
+      clipped = code == ai::kNoError ? style.clip : 0;
+    }
+    if (clipped != 0) return ai::kNoError;
+  }
+  int32_t valid = 0;
+  if (ai::Code code = suites::Art().isValid(art, &valid)) return code;
+  *passes = valid != 0;
+  return ai::kNoError;
+}
+
+// True when an entry of the selection after the first is text-like art.
+ai::Code HoldsSelectedText(const SelectedArt& selection, bool* holds) {
+  *holds = false;
+  for (int32_t i = 1; i < selection.count() && !*holds; ++i) {
+    int16_t kind = 0;
+    if (ai::Code code = ArtKind(selection[i], &kind)) return code;
+    *holds = kind == ai::art_kind::kText;
+  }
+  return ai::kNoError;
+}
+
+// The targets of the selection for the effect, chosen by its walk; `refused`
+// is set when another effect's live object is in the way.
+ai::Code CollectTargets(int16_t effectIndex, const ApplyWalk& walk, std::vector<ai::ArtHandle>& targets,
+                        bool* refused) {
   *refused = false;
   SelectedArt selection;
   if (ai::Code code = selection.Read()) return code;
+  if (walk.selectedTextRefusesAll) {
+    bool holdsText = false;
+    if (ai::Code code = HoldsSelectedText(selection, &holdsText)) return code;
+    if (holdsText) return ai::kNoError;
+  }
   ai::ArtHandle lastGroup = nullptr;
+  bool groupSkippedForText = false;
   for (int32_t i = 1; i < selection.count(); ++i) {
     const ai::ArtHandle art = selection[i];
     ai::ArtHandle parent = nullptr;
@@ -71,23 +116,24 @@ ai::Code CollectTargets(int16_t effectIndex, std::vector<ai::ArtHandle>& targets
     switch (kind) {
       case ai::art_kind::kGroup:
       case ai::art_kind::kCompoundPath: {
-        if (kind == ai::art_kind::kGroup) {
-          // A clipping group is left alone, as is art the host no longer holds.
-          int32_t clipped = 0, valid = 0;
-          if (ai::Code code = suites::Group().getClipped(art, &clipped)) return code;
-          if (ai::Code code = suites::Art().isValid(art, &valid)) return code;
-          if (clipped != 0 || valid == 0) continue;
-        }
+        const bool group = kind == ai::art_kind::kGroup;
+        bool passes = false;
+        if (ai::Code code = PassesGroupTests(art, kind, group || walk.compoundTakesGroupTests, &passes)) return code;
+        if (!passes) continue;
         GroupVerdict verdict = GroupVerdict::kTarget;
-        if (ai::Code code = JudgeSubtree(art, effectIndex, &verdict)) return code;
+        if (ai::Code code = JudgeSubtree(art, effectIndex, walk, &verdict)) return code;
         if (verdict == GroupVerdict::kOtherLiveObject) {
           *refused = true;
           return ai::kNoError;
         }
-        if (verdict == GroupVerdict::kTarget) {
-          targets.push_back(art);
-          lastGroup = art;
+        if (verdict == GroupVerdict::kSkip) {
+          if (!group && walk.textInCompoundEndsWalk) return ai::kNoError;
+          if (group) groupSkippedForText = true;
+          continue;
         }
+        if (group && groupSkippedForText && walk.skippedGroupEndsGroups) continue;
+        targets.push_back(art);
+        lastGroup = art;
         break;
       }
       case ai::art_kind::kPath: {
@@ -124,11 +170,11 @@ ai::Code SelectedObjects(int16_t effectIndex, std::vector<ai::ArtHandle>& object
 
 }  // namespace
 
-ai::Code ApplyEffect(int16_t effectIndex, const void* record) {
+ai::Code ApplyEffect(int16_t effectIndex, const void* record, const ApplyWalk& walk) {
   if (ai::Code code = UnwrapSelected(effectIndex, Unwrap::kRelease)) return code;
   std::vector<ai::ArtHandle> targets;
   bool refused = false;
-  if (ai::Code code = CollectTargets(effectIndex, targets, &refused)) return code;
+  if (ai::Code code = CollectTargets(effectIndex, walk, targets, &refused)) return code;
   if (refused) {
     ShowMessageAlert(kOtherLiveObjectAlert);
     return ai::kNoError;

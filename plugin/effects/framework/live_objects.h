@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "effects/framework/apply_walk.h"
 #include "frame/host/codes.h"
 
 namespace vx {
@@ -14,9 +15,10 @@ inline constexpr char kOtherLiveObjectAlert[] =
     "現在の選択またはそのグループから他のライブ・オブジェクトを除いてください。";
 
 // Releases the selected live objects of the effect, then wraps every target of
-// the selection into a new live object carrying `record`. A selection with a
-// live object of another effect is refused with the alert (and result 0).
-ai::Code ApplyEffect(int16_t effectIndex, const void* record);
+// the selection, chosen by `walk`, into a new live object carrying `record`. A
+// selection with a live object of another effect is refused with the alert (and
+// result 0).
+ai::Code ApplyEffect(int16_t effectIndex, const void* record, const ApplyWalk& walk);
 
 enum class Unwrap { kRelease, kExpand };
 // Replaces each selected live object of the effect by copies of its source art

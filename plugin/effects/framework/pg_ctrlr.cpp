@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "effects/framework/effect_actions.h"
+#include "effects/framework/live_effect.h"
 #include "effects/framework/live_objects.h"
 #include "effects/framework/parameter_block.h"
 #include "effects/framework/selected_art.h"
@@ -37,6 +38,14 @@ void* RecordOf(int16_t effectIndex, void* given) {
   VELLUMiX4Globals* globals = Globals();
   const int slot = RecordSlotOfEffect(effectIndex);
   return globals != nullptr && slot >= 0 ? globals->records[slot] : nullptr;
+}
+
+// Writes `record` into the wrapped selection as the effect's Apply does: the
+// effect's own hook first (new seeds), then its own walk over the selection.
+ai::Code ApplyRecord(int16_t effectIndex, void* record) {
+  const LiveEffect& effect = LiveEffectOf(effectIndex);
+  if (effect.beforeWrite != nullptr) effect.beforeWrite(record);
+  return ApplyEffect(effectIndex, record, effect.walk);
 }
 
 }  // namespace
@@ -100,7 +109,7 @@ ai::Code PGCtrlr::ChoosePreset(int32_t index) {
   if (ai::Code code = LoadPresetIntoRecord(index)) return code;
   Refresh(refresh::kPresetChosen);
   if (LiveUpdateOn())
-    if (ai::Code code = ApplyEffect(effectIndex_, record_)) return code;
+    if (ai::Code code = Apply()) return code;
   return suites::Document().redraw();
 }
 
@@ -108,12 +117,15 @@ void PGCtrlr::OnFlyoutItem(uint32_t itemId) {
   int32_t index = 0;
   if (itemId == flyout::kDefaultSetting) index = -2;
   else if (itemId >= flyout::kFirstPreset) index = static_cast<int32_t>(itemId - flyout::kFirstPreset);
-  else return;  // editing presets opens the preset dialog once it exists
+  else {
+    if (itemId == flyout::kEditPresets) ShowMessageAlert(kPresetDialogMissing);
+    return;
+  }
   ContextGuard context(CurrentPlugin());
   ai::Code code = LoadPresetIntoRecord(index);
   if (code == ai::kNoError) {
     Refresh(refresh::kPresetFromMenu);
-    if (LiveUpdateOn()) code = ApplyEffect(effectIndex_, record_);
+    if (LiveUpdateOn()) code = Apply();
   }
   if (code != ai::kNoError) ShowErrorCode(code);
 }
@@ -164,7 +176,7 @@ ai::Code PGCtrlr::LoadFromSelection(bool force) {
 
 ai::Code PGCtrlr::Apply() {
   ContextGuard context(CurrentPlugin());
-  if (ai::Code code = ApplyEffect(effectIndex_, record_)) return code;
+  if (ai::Code code = ApplyRecord(effectIndex_, record_)) return code;
   return RecordEffectAction(effectIndex_, record_);
 }
 
@@ -180,11 +192,13 @@ ai::Code PGCtrlr::Expand() {
 
 ai::Code PGCtrlr::LiveUpdate() {
   ContextGuard context(CurrentPlugin());
+  const LiveEffect& effect = LiveEffectOf(effectIndex_);
+  if (effect.beforeWrite != nullptr) effect.beforeWrite(record_);
   return UpdateSelected(effectIndex_, record_);
 }
 
 int16_t PGCtrlr::HelpRow() const { return HelpRowOfEffect(effectIndex_); }
 
-ai::Code ApplyPlayedAction(int16_t effectIndex, void* record) { return ApplyEffect(effectIndex, record); }
+ai::Code ApplyPlayedAction(int16_t effectIndex, void* record) { return ApplyRecord(effectIndex, record); }
 
 }  // namespace vx

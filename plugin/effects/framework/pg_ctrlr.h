@@ -78,7 +78,7 @@ class PGCtrlr : public EffectPaletteCtrlr, public EffectPaletteOwner, public Pan
 
 // Applies an effect's record to the selection as a played action does: the
 // selected live objects of the effect are released and the selection wrapped
-// again, nothing recorded.
+// again by the effect's own walk, nothing recorded.
 ai::Code ApplyPlayedAction(int16_t effectIndex, void* record);
 
 }  // namespace vx

@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "effects/framework/regenerate.h"
 #include "effects/neon/neon_copy.h"
 #include "effects/neon/neon_params.h"
 #include "effects/neon/neon_steps.h"
-#include "frame/effect_table.h"
 #include "frame/suite_set.h"
 
 namespace vx {
@@ -129,7 +127,5 @@ ai::Code GenerateNeon(ai::ArtHandle, ai::ArtHandle edit, ai::ArtHandle into, con
   }
   return ai::kNoError;
 }
-
-void RegisterNeonGenerator() { SetGenerator(kNeonEffect, GenerateNeon); }
 
 }  // namespace vx

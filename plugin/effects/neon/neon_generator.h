@@ -14,7 +14,4 @@ namespace vx {
 // returned and the copies made so far stay.
 ai::Code GenerateNeon(ai::ArtHandle object, ai::ArtHandle edit, ai::ArtHandle into, const void* record);
 
-// Installs GenerateNeon as the generator of the Live Neon effect index.
-void RegisterNeonGenerator();
-
 }  // namespace vx

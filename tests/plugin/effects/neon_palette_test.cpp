@@ -3,6 +3,8 @@
 // selection, the host rebuilds live objects, and actions replay an Apply.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "document/document.h"
 #include "effects/framework/live_objects.h"
 #include "effects/framework/pg_ctrlr.h"
@@ -177,6 +179,47 @@ TEST_F(NeonPaletteTest, ARecordedApplyPlaysBackOnAnotherSelection) {
   const auto live = LiveObjects();
   ASSERT_EQ(live.size(), 2u);
   for (vxhost::Art* object : live) EXPECT_EQ(object->resultGroup->firstChild->Children().size(), copies);
+}
+
+// Live Neon's own walk: text inside a group does not keep the group from being
+// one object, and a compound path is one object, unless it is a clipping path.
+TEST_F(NeonPaletteTest, AGroupHoldingTextAndACompoundPathEachBecomeOneObject) {
+  vxhost::Art* group = vxtest::AddArt(*document, vxtest::LayerGroup(*document), ai::art_kind::kGroup);
+  vxtest::AddPath(*document, group, {{0, 0}, {50, 0}});
+  vxtest::AddPath(*document, group, {{0, 10}, {50, 10}});
+  vxtest::AddArt(*document, group, ai::art_kind::kText);
+  vxhost::Art* compound = vxtest::AddArt(*document, vxtest::LayerGroup(*document), ai::art_kind::kCompoundPath);
+  vxtest::AddPath(*document, compound, {{0, 40}, {50, 40}});
+  vxtest::AddPath(*document, compound, {{0, 50}, {50, 50}});
+  vxhost::Art* clip = vxtest::AddArt(*document, vxtest::LayerGroup(*document), ai::art_kind::kCompoundPath);
+  vxtest::AddPath(*document, clip, {{0, 80}, {50, 80}})->style.clip = 1;
+  document->ForEachArt([](vxhost::Art* art) { art->userAttributes |= ai::art_attr::kSelected; });
+
+  ASSERT_EQ(ChooseMenu(kNeonMenu), ai::kNoError);
+  user.Click(Palette(), vx::effect_button::kApply);
+  const auto live = LiveObjects();
+  ASSERT_EQ(live.size(), 2u) << "the group and the compound path; the clipping compound path stays";
+  std::vector<vxhost::Art*> wrapped;
+  for (vxhost::Art* object : live) wrapped.push_back(object->editGroup->firstChild);
+  EXPECT_NE(std::find(wrapped.begin(), wrapped.end(), group), wrapped.end()) << "the group with its text";
+  EXPECT_EQ(group->Children().size(), 3u);
+  EXPECT_NE(std::find(wrapped.begin(), wrapped.end(), compound), wrapped.end());
+  EXPECT_EQ(clip->parent, vxtest::LayerGroup(*document));
+}
+
+// A preset chosen from the flyout with Live Update on applies it exactly as the
+// Apply button does, the recorded action included.
+TEST_F(NeonPaletteTest, AChosenPresetIsRecordedLikeApply) {
+  StrokedPath(0);
+  ASSERT_EQ(ChooseMenu(kNeonMenu), ai::kNoError);
+  vxhost::Panel* panel = host.panels().FindByIdentifier("__KwDL_VELLUMiX4PG_v46_PrefsPrefix__");
+  host.actions().SetRecording(true);
+  ASSERT_TRUE(host.panels().UserPicksFlyoutItem(*panel, vx::flyout::kDefaultSetting));
+  ASSERT_EQ(Controller()->ChoosePreset(-2), ai::kNoError);
+  host.actions().SetRecording(false);
+  EXPECT_EQ(LiveObjects().size(), 1u) << "the second choice rewraps the same art";
+  ASSERT_EQ(host.actions().events().size(), 2u);
+  EXPECT_EQ(host.actions().events()[0].action, "VmX4_Neon_Action");
 }
 
 }  // namespace

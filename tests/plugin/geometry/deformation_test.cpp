@@ -110,6 +110,101 @@ TEST_F(DeformationTest, AMapperErrorEndsTheDeformationWithItsCode) {
   EXPECT_TRUE(host.blocks().LiveNames().empty());
 }
 
+// A path that fills the working run and ends in one long arch with a small tool
+// circle around the point a third along it. The arch's ends and handles lie
+// outside the circle, and so do those of its first half after one split: each
+// time only a middle sample is moved. When the run has no room left for
+// another split the pair is taken as mapped; the path, which would need more
+// anchors than the run holds, is left as it was.
+TEST_F(DeformationTest, APairWithItsAreaInsideIsAcceptedWhenTheRunIsFull) {
+  const int32_t anchors = vx::kMaxRunSegments - 2;
+  vxhost::Art* path = vxtest::AddPath(document, vxtest::LayerGroup(document), {});
+  for (int32_t i = 0; i < anchors - 1; ++i) path->segments.push_back(vxtest::Corner((i - (anchors - 2)) * 0.001, 0));
+  path->segments.push_back(vxtest::Corner(3000, 0));
+  path->segments[anchors - 2].out = {0, 1000};
+  path->segments[anchors - 1].in = {3000, 1000};
+  const auto before = path->segments;
+  // The arch at t = 1/3: x = 3000 (3t² - 2t³), y = 1000 · 3t(1 - t).
+  const ai::RealPoint centre{3000 * 7.0 / 27, 2000.0 / 3};
+  int64_t calls = 0;
+  auto bulge = [&](ai::RealPoint& p) -> ai::Code {
+    if (++calls > 5'000'000) return ai::FourCC("LOOP");  // the same pair retried without end
+    return Bulge{centre, 30}(p);
+  };
+  ASSERT_EQ(DeformInCircle(path, bulge, 30, centre), ai::kNoError);
+  ASSERT_EQ(path->segments.size(), before.size());
+  EXPECT_EQ(std::memcmp(path->segments.data(), before.data(), sizeof(vx::SegRecord) * before.size()), 0);
+  EXPECT_TRUE(host.blocks().LiveNames().empty());
+}
+
+// A straight segment from (0, 0) to (3000, 0) whose points all count as moved
+// while only the point a third of the way along really moves up by `lift`.
+ai::Code MapWithLift(double lift, double size, double length = 3000) {
+  vx::SegRecord a{}, b{};
+  a.anchor = a.in = a.out = {0, 0};
+  b.anchor = b.in = b.out = {length, 0};
+  vx::SegmentPair pair{a, b};
+  auto lifter = [&](ai::RealPoint& p) {
+    if (std::fabs(p.x - length / 3) < length / 1000) p.y += lift;
+    return ai::kNoError;
+  };
+  return vx::MapSegmentFree(lifter, pair, true, size);
+}
+
+// The free mapper's tolerance is a hundredth of the size (at least 1); a
+// segment shorter than the minimum length (at least 2) is never split.
+TEST(SegmentTolerances, TheFreeMapperSplitsBeyondAHundredthOfTheSize) {
+  EXPECT_EQ(MapWithLift(20, 1500), vx::kNeedSplit) << "tolerance 15";
+  EXPECT_EQ(MapWithLift(10, 1500), ai::kNoError);
+  EXPECT_EQ(MapWithLift(1.5, 10), vx::kNeedSplit) << "tolerance 1 for small sizes";
+  EXPECT_EQ(MapWithLift(0.5, 10), ai::kNoError);
+  EXPECT_EQ(MapWithLift(5, 10, 1.5), ai::kNoError) << "1.5 long: shorter than the minimum length 2";
+  EXPECT_EQ(MapWithLift(5, 10, 2.5), vx::kNeedSplit);
+}
+
+// The ellipse mapper takes its tolerance from the smaller side of the lens, a
+// two-hundredth of it; a straight end gets a real handle only inside the lens
+// rectangle (right edge at the pointer's x, bottom at its y).
+TEST(SegmentTolerances, TheEllipseMapperUsesTheSmallerSideOfTheLens) {
+  auto map = [](double lift, double width, double height) {
+    vx::SegRecord a{}, b{};
+    a.anchor = a.in = a.out = {0, 0};
+    b.anchor = b.in = b.out = {3000, 0};
+    vx::SegmentPair pair{a, b};
+    auto lifter = [&](ai::RealPoint& p) {
+      if (std::fabs(p.x - 1000) < 3) p.y += lift;
+      return ai::kNoError;
+    };
+    return vx::MapSegmentInEllipse(lifter, pair, true, width, height, {3000, 0});
+  };
+  EXPECT_EQ(map(20, 3000, 6000), vx::kNeedSplit) << "tolerance 15";
+  EXPECT_EQ(map(10, 3000, 6000), ai::kNoError);
+  EXPECT_EQ(map(10, 6000, 1000), vx::kNeedSplit) << "tolerance 5 from the height";
+
+  // Only the end inside the lens rectangle (x 2000..3000) gets its third handle.
+  vx::SegRecord a{}, b{};
+  a.anchor = a.in = a.out = {0, 0};
+  b.anchor = b.in = b.out = {3000, 0};
+  vx::SegmentPair pair{a, b};
+  auto still = [](ai::RealPoint&) { return ai::kNoError; };
+  ASSERT_EQ(vx::MapSegmentInEllipse(still, pair, true, 1000, 1000, {3000, 0}), ai::kNoError);
+  EXPECT_EQ(pair.first.out.x, 0) << "the far end keeps its retracted handle";
+  EXPECT_NEAR(pair.second.in.x, 2000, 1e-9);
+}
+
+// The circle mapper marks as corners only the ends it moved.
+TEST(SegmentTolerances, TheCircleMapperMakesCornersOfMovedEndsOnly) {
+  vx::SegRecord a{}, b{};
+  a.anchor = a.in = a.out = {0, 0};
+  b.anchor = b.in = b.out = {100, 0};
+  vx::SegmentPair pair{a, b};
+  ASSERT_EQ(vx::MapSegmentInCircle(Bulge{{5, 0}, 20}, pair, false, 20, {5, 0}), ai::kNoError);
+  EXPECT_EQ(pair.first.corner, 1) << "the first anchor lies in the circle and moved";
+  EXPECT_EQ(pair.second.corner, 0) << "the far anchor was untouched";
+  EXPECT_NE(pair.first.anchor.x, 0);
+  EXPECT_EQ(pair.second.anchor.x, 100);
+}
+
 }  // namespace
 
 namespace {

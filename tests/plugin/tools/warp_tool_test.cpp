@@ -1,7 +1,9 @@
 // The Warp tool through PluginMain as a person uses it: choose it, press, drag
 // through points (16 ticks apart), release; with modifier keys, trace copies and
 // host failures injected into a drag message.
+#include <algorithm>
 #include <cmath>
+#include <string>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -391,6 +393,142 @@ TEST_F(WarpToolTest, AFailingHostCallInADragLeavesTheLastDragsArtAndNothingHeld)
     EXPECT_EQ(host.blocks().LiveCount(), baseline) << "the run, the source copy, the matched list are freed";
     ASSERT_TRUE(Same(Geometry(), originals));
   }
+}
+
+
+// The 22 shapes as the tool's reference table lists them, written out here on
+// their own: the profile, the anchor (at the pointer or mirrored about the box's
+// centre line), the base line, K as a multiple of k0 plus a constant, whether
+// the drag counts downward, and when a path is left alone ('P': perspective on
+// and dy <= 0; '0': dy = 0; 'p': dy = 0 without perspective).
+struct ReferenceShape {
+  const char* profile;
+  bool mirror;
+  char base;  // 'c' centre, 'b' bottom, 't' top
+  double perK0, constant;
+  bool negate;
+  char skip;
+};
+constexpr double kTwoOverPi = 0.6366197723675814;
+constexpr ReferenceShape kReference[22] = {
+    {"circle-edge", true, 'c', 2, 0, false, 'P'},     {"circle-edge", true, 'b', 1, 0, false, 'P'},
+    {"circle-edge", true, 't', 1, 0, true, 'P'},      {"circle-centre", false, 'c', 2, 0, false, 'P'},
+    {"circle-centre", false, 'b', 1, 0, false, 'P'},  {"circle-centre", false, 't', 1, 0, true, 'P'},
+    {"dome", false, 'c', 0, 1, false, 'p'},           {"sine-edge", true, 'c', 1, 0, false, 'P'},
+    {"sine-edge", true, 'b', 0.5, 0, false, 'P'},     {"sine-edge", true, 't', 0.5, 0, true, 'P'},
+    {"cosine-centre", false, 'c', 1, 0, false, 'P'},  {"cosine-centre", false, 'b', 0.5, 0, false, 'P'},
+    {"cosine-centre", false, 't', 0.5, 0, true, 'P'}, {"bell", false, 'c', 0, 0.5, false, '0'},
+    {"s-curve", true, 'c', 0, kTwoOverPi, false, 'p'}, {"linear-edge", true, 'c', 2, 0, false, 'P'},
+    {"linear-edge", true, 'b', 1, 0, false, 'P'},     {"linear-edge", true, 't', 1, 0, true, 'P'},
+    {"linear-centre", false, 'c', 2, 0, false, 'P'},  {"linear-centre", false, 'b', 1, 0, false, 'P'},
+    {"linear-centre", false, 't', 1, 0, true, 'P'},   {"tent", false, 'c', 0, 1, false, '0'},
+};
+
+// Where one point goes for a drag from `down` to `cur` over the box
+// 0..200 x 0..100 with margin 0, computed from the reference formulas; the
+// nothing when the shape leaves the path alone.
+std::optional<RealPoint> ReferenceWarp(const ReferenceShape& shape, bool perspective, RealPoint down, RealPoint cur, RealPoint p) {
+  constexpr double pi = 3.14159265358979323846;
+  const double left = 0, right = 200, bottom = 0, top = 100, cx = 100, cy = 50;
+  const double k0 = std::clamp(1 / (top - bottom), 0.001, 10.0), k2 = k0 / 2;
+  double dy = cur.y - down.y;
+  if (shape.negate) dy = -dy;
+  if (shape.skip == 'P' && perspective && dy <= 0) return std::nullopt;
+  if (shape.skip == '0' && dy == 0) return std::nullopt;
+  if (shape.skip == 'p' && dy == 0 && !perspective) return std::nullopt;
+  const double x0 = shape.mirror ? 2 * cx - cur.x : cur.x;
+  const double y0 = shape.base == 'c' ? cy : shape.base == 'b' ? bottom : top;
+  const double K = shape.perK0 * k0 + shape.constant;
+  double X = cx > cur.x ? right - cur.x : cur.x - left;
+  const double r = std::clamp(k2 * dy, 0.0, 1.0);
+  double x = p.x, y = p.y, m = 1;
+  auto t = [&] { return std::min(X, std::fabs(x - x0)) / X; };
+  auto away = [&](double u) { return x > x0 ? x0 + u : x0 - u; };
+  const std::string profile = shape.profile;
+  if (perspective) {
+    const double s = t();
+    if (profile == "circle-edge") x = away(((1 - std::cos(pi * s)) / 2 * r + s) * X), X *= 1 + r, m = 1 + r;
+    if (profile == "circle-centre") x = away(((std::sin(pi * s / 2) - s) * r + s) * X);
+    if (profile == "dome") x = away(std::sin(pi * s / 2) * X);
+    if (profile == "sine-edge") x = away((std::asin(s) / (pi / 2) * r + s) * X), X *= 1 + r, m = 1 + r;
+    if (profile == "cosine-centre") x = away(((std::acos(1 - s) / (pi / 2) - s) * r + s) * X);
+    if (profile == "s-curve") x = x0 + std::sin(pi * std::clamp(x - x0, -X, X) / (2 * X)) * X;
+    if (profile == "linear-edge") x = away((s * s * r + s) * X), X *= 1 + r, m = 1 + r;
+    if (profile == "linear-centre") x = away(((1 - (s - 1) * (s - 1) - s) * r + s) * X);
+  }
+  const double s = t();
+  if (profile == "circle-edge") y += (y - y0) * K * dy * (1 - std::sqrt(std::fabs(1 - s * s))) * m;
+  if (profile == "circle-centre") y += (y - y0) * K * dy * std::sqrt(1 - s * s);
+  if (profile == "dome") y += K * dy * std::sqrt(1 - s * s);
+  if (profile == "sine-edge") y += (y - y0) * K * dy * (1 - std::cos(pi * s)) * m;
+  if (profile == "cosine-centre") y += (y - y0) * K * dy * (1 + std::cos(pi * s));
+  if (profile == "bell") y += K * dy * (1 + std::cos(pi * s));
+  if (profile == "s-curve") y += std::asin(std::clamp(x - x0, -X, X) / X) * K * dy;
+  if (profile == "linear-edge") y += (y - y0) * K * dy * (1 - std::fabs(1 - s)) * m;
+  if (profile == "linear-centre") y += (y - y0) * K * dy * std::fabs(1 - s);
+  if (profile == "tent") y += K * dy * std::fabs(1 - s);
+  return RealPoint{x, y};
+}
+
+// Every shape, dragged up, down and sideways, with and without perspective: short probe
+// paths sit at the anchor of either kind (60 at the pointer, 140 mirrored) and
+// half the reach X = 140 away from it, above and below each base line; each
+// probe's first anchor must land where the reference formulas put it.
+TEST_F(WarpToolTest, EveryShapeMovesPointsAsItsReferenceFormulasSay) {
+  const RealPoint down{60, 50};
+  const double xs[] = {60, 70, 130, 140}, ys[] = {20, 80};
+  for (int shape = 0; shape < 22; ++shape) {
+    for (bool perspective : {false, true}) {
+      for (RealPoint cur : {RealPoint{60, 70}, RealPoint{60, 30}, RealPoint{80, 50}}) {
+        SCOPED_TRACE("shape " + std::to_string(shape) + (perspective ? " with perspective" : "") + ", drag to " +
+                     std::to_string(cur.x) + ", " + std::to_string(cur.y));
+        for (vxhost::Art* art : LayerPaths()) document.Dispose(art);
+        params().shape = static_cast<int16_t>(shape);
+        params().margin = 0;
+        params().perspective = perspective ? 1 : 0;
+        vxhost::Art* frame = vxtest::AddPath(document, vxtest::LayerGroup(document),
+                                             {{0, 0}, {200, 0}, {200, 100}, {0, 100}}, true);
+        frame->userAttributes |= ai::art_attr::kSelected;
+        std::vector<std::pair<vxhost::Art*, RealPoint>> probes;
+        for (double x : xs)
+          for (double y : ys) {
+            vxhost::Art* probe = vxtest::AddPath(document, vxtest::LayerGroup(document), {{x, y}, {x + 0.01, y}});
+            probe->userAttributes |= ai::art_attr::kSelected;
+            probes.push_back({probe, {x, y}});
+          }
+        Stroke({down, cur});
+        for (const auto& [probe, at] : probes) {
+          const std::optional<RealPoint> moved = ReferenceWarp(kReference[shape], perspective, down, cur, at);
+          ASSERT_EQ(probe->segments.size(), 2u);
+          // A path left alone keeps its retracted handles; a mapped one gets real ones.
+          EXPECT_EQ(probe->segments[0].out.x == at.x, !moved.has_value()) << "probe at " << at.x << ", " << at.y;
+          const RealPoint expected = moved.value_or(at);
+          EXPECT_NEAR(probe->segments[0].anchor.x, expected.x, 1e-9) << "probe at " << at.x << ", " << at.y;
+          EXPECT_NEAR(probe->segments[0].anchor.y, expected.y, 1e-9) << "probe at " << at.x << ", " << at.y;
+        }
+      }
+    }
+  }
+}
+
+// "Drag Along": a trace point is kept each time the pointer has moved more than
+// the space from the last kept one, the release point is added, and each gets
+// one copy deformed as a drag ending there; the original stays as pressed.
+TEST_F(WarpToolTest, DragAlongTraceCopiesAtTheKeptPointsAndTheRelease) {
+  params().shape = 21;
+  params().margin = 0;
+  params().trace = 1;
+  params().traceMode = 0;
+  params().traceSpace = 10;
+  vxhost::Art* path = Box();
+  Stroke({{0, 20}, {0, 24}, {0, 28}, {0, 32}, {0, 36}, {0, 40}, {0, 44}, {0, 48}});
+  // Kept: 32 (12 from the press), 44 (12 from 32); the release 48 is added.
+  const std::vector<vxhost::Art*> art = LayerPaths();
+  ASSERT_EQ(art.size(), 4u) << "the original and three copies";
+  EXPECT_EQ(art.back(), path);
+  EXPECT_DOUBLE_EQ(Top(path), 40);
+  const double raised[] = {12, 24, 28};
+  for (int k = 0; k < 3; ++k) EXPECT_DOUBLE_EQ(art[2 - k]->segments[0].anchor.y, raised[k]) << "copy " << k;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@ const char* KindName(Alert::Kind kind) {
     case Alert::Kind::kMessage: return "message";
     case Alert::Kind::kConfirm: return "confirm";
     case Alert::Kind::kPrompt: return "prompt";
+    case Alert::Kind::kFolder: return "folder";
   }
   return "alert";
 }

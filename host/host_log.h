@@ -8,9 +8,12 @@
 namespace vxhost {
 
 struct Alert {
-  enum class Kind { kError, kMessage, kConfirm, kPrompt };
+  enum class Kind { kError, kMessage, kConfirm, kPrompt, kFolder };
   Kind kind;
   std::string text;  // UTF-8
+  // Prompts: the window's title, the field's label and the text it started with;
+  // folder choosers: the folder they opened at (in `initial`).
+  std::string title = {}, label = {}, initial = {};
 };
 
 class HostLog {

@@ -39,19 +39,35 @@ ai::Code Confirm(ai::UnicodeStringRef text, int32_t* yes) {
   return ai::kNoError;
 }
 
-ai::Code PromptText(ai::UnicodeStringRef prompt, ai::UnicodeStringRef, int32_t maxLength,
-                    ai::UnicodeStringRef* answer) {
+ai::Code PromptText(ai::UnicodeStringRef title, ai::UnicodeStringRef prompt, ai::UnicodeStringRef label,
+                    ai::UnicodeStringRef initial, int32_t maxLength, ai::UnicodeStringRef* answer) {
   if (answer == nullptr) return ai::kBadParameter;
   *answer = nullptr;
   VX_HOST_ENTER();
   Host& host = Host::Current();
-  host.log().AddAlert({Alert::Kind::kPrompt, TextOf(prompt)});
+  host.log().AddAlert({Alert::Kind::kPrompt, TextOf(prompt), TextOf(title), TextOf(label), TextOf(initial)});
   std::optional<std::string> typed = host.user().AnswerPrompt();
   if (!typed) return ai::kUserCanceled;
   std::optional<std::u16string> text = Utf8ToUtf16(*typed);
   if (!text) return kBadEncoding;
   if (maxLength >= 0 && text->size() > static_cast<size_t>(maxLength)) text->resize(static_cast<size_t>(maxLength));
   *answer = host.NewString(std::move(*text));
+  return ai::kNoError;
+}
+
+ai::Code ChooseFolder(ai::UnicodeStringRef prompt, ai::FilePathRef start, ai::FilePathRef* chosen) {
+  if (chosen == nullptr) return ai::kBadParameter;
+  *chosen = nullptr;
+  VX_HOST_ENTER();
+  Host& host = Host::Current();
+  const std::string* startPath = start != nullptr ? host.FindFilePath(start) : nullptr;
+  if (start != nullptr && startPath == nullptr) return ai::kBadParameter;
+  Alert alert{Alert::Kind::kFolder, TextOf(prompt)};
+  if (startPath != nullptr) alert.initial = *startPath;
+  host.log().AddAlert(std::move(alert));
+  std::optional<std::string> folder = host.user().AnswerFolderChoice();
+  if (!folder) return ai::kUserCanceled;
+  *chosen = host.NewFilePath(std::move(*folder));
   return ai::kNoError;
 }
 
@@ -83,7 +99,7 @@ ai::Code DisposeString(ai::UnicodeStringRef string) {
   return Host::Current().DisposeString(string) ? ai::kNoError : ai::kBadParameter;
 }
 
-const ai::UserSuite kUser = {ErrorAlert, MessageAlert, Confirm, PromptText};
+const ai::UserSuite kUser = {ErrorAlert, MessageAlert, Confirm, PromptText, ChooseFolder};
 const ai::UnicodeStringSuite kUnicodeString = {FromUtf8, ToUtf8, DisposeString};
 
 }  // namespace

@@ -48,7 +48,4 @@ void ShowErrorCode(ai::Code code);
 // Shows a fixed text in the host's message alert.
 void ShowMessageAlert(const char* utf8Text);
 
-// The alert of a palette flyout's "edit presets" item while there is no preset dialog.
-inline constexpr char kPresetDialogMissing[] = "プリセットの編集はこのバージョンでは使用できません。";
-
 }  // namespace vx

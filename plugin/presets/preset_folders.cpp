@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "frame/error_messages.h"
+#include "frame/host_file_path.h"
 #include "frame/suite_set.h"
 #include "geometry/named_block.h"
 #include "platform/file_system.h"
@@ -12,31 +13,6 @@
 
 namespace vx {
 namespace {
-
-// A host file path, disposed when the owner goes.
-class HostFilePath {
- public:
-  HostFilePath() = default;
-  ~HostFilePath() {
-    if (ref_ != nullptr) suites::FilePath().dispose(ref_);
-  }
-  HostFilePath(const HostFilePath&) = delete;
-  HostFilePath& operator=(const HostFilePath&) = delete;
-
-  ai::FilePathRef* receive() { return &ref_; }
-
-  ai::Code Text(std::string& text) const {
-    size_t length = 0;
-    if (ai::Code code = suites::FilePath().toPlatformPath(ref_, nullptr, 0, &length)) return code;
-    std::vector<char> buffer(length + 1);
-    if (ai::Code code = suites::FilePath().toPlatformPath(ref_, buffer.data(), buffer.size(), &length)) return code;
-    text.assign(buffer.data(), length);
-    return ai::kNoError;
-  }
-
- private:
-  ai::FilePathRef ref_ = nullptr;
-};
 
 std::string WithSeparator(std::string path) {
   if (path.empty() || path.back() != '/') path += '/';

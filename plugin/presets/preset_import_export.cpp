@@ -1,5 +1,7 @@
 #include "presets/preset_import_export.h"
 
+#include <vector>
+
 #include "frame/error_messages.h"
 #include "platform/file_system.h"
 #include "presets/preset_store.h"
@@ -14,6 +16,19 @@ ai::Code HeaderNameOf(const std::string& path, int* encoding, std::string& heade
   *encoding = contents.layout.encoding;
   headerName.assign(contents.layout.headerName);
   return code;
+}
+
+// The records of the picked presets, in the order picked, up to the first one
+// the file does not have.
+ai::Code ReadPicked(const std::string& path, std::span<const int> picked, std::vector<std::string>& texts) {
+  for (int index : picked) {
+    std::string text;
+    const ai::Code read = ReadPresetRecord(path, index, text);
+    if (read == codes::kEndOfFile) break;
+    if (read != ai::kNoError) return read;
+    texts.push_back(std::move(text));
+  }
+  return ai::kNoError;
 }
 
 }  // namespace
@@ -47,14 +62,10 @@ ai::Code ImportPresets(const std::string& ownPath, const std::string& sourcePath
     outcome->limited = true;
     picked = picked.first(static_cast<size_t>(room));
   }
-  for (int index : picked) {
-    std::string text;  // UTF-8 whatever the source's header
-    const ai::Code read = ReadPresetRecord(sourcePath, index, text);
-    if (read == codes::kEndOfFile) break;
-    if (read != ai::kNoError) return read;
-    if (ai::Code code = AppendPresetRecord(ownPath, text)) return code;
-    ++outcome->imported;
-  }
+  std::vector<std::string> texts;  // UTF-8 whatever the source's header
+  if (ai::Code code = ReadPicked(sourcePath, picked, texts)) return code;
+  if (ai::Code code = AppendPresetRecords(ownPath, texts)) return code;
+  outcome->imported = static_cast<int>(texts.size());
   return ai::kNoError;
 }
 
@@ -66,16 +77,13 @@ ai::Code ExportPresets(const std::string& ownPath, const std::string& targetFold
   std::string headerName;
   if (HeaderNameOf(targetPath, &encoding, headerName) != ai::kNoError || encoding != kPresetEncodingUtf8)
     return kExportTargetInvalid;
-  for (int index : picked) {
-    if (platform::SameFile(targetPath, ownPath)) return codes::kSameFile;
-    if (headerName != PresetFileNameOf(ownPath)) return codes::kNothingToExport;
-    std::string text;
-    const ai::Code read = ReadPresetRecord(ownPath, index, text);
-    if (read == codes::kEndOfFile) break;
-    if (read != ai::kNoError) return read;
-    if (ai::Code code = AppendPresetRecord(targetPath, text)) return code;
-    ++*exported;
-  }
+  if (picked.empty()) return ai::kNoError;
+  if (platform::SameFile(targetPath, ownPath)) return codes::kSameFile;
+  if (headerName != PresetFileNameOf(ownPath)) return codes::kNothingToExport;
+  std::vector<std::string> texts;
+  if (ai::Code code = ReadPicked(ownPath, picked, texts)) return code;
+  if (ai::Code code = AppendPresetRecords(targetPath, texts)) return code;
+  *exported = static_cast<int>(texts.size());
   return ai::kNoError;
 }
 

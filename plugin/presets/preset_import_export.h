@@ -34,16 +34,17 @@ struct ImportOutcome {
 };
 
 // Appends the picked presets of the source (list indices, in the order picked)
-// to the own file, as many as there is room for. A picked preset the source
-// does not have ends the import without error.
+// to the own file, as many as there is room for, in one write: a failure leaves
+// the own file as it was. A picked preset the source does not have ends the
+// list of those imported without error.
 ai::Code ImportPresets(const std::string& ownPath, const std::string& sourcePath, std::span<const int> picked,
                        ImportOutcome* outcome);
 
 // Appends the picked presets of the own file to the file of the same name in
 // `targetFolder`, which must be a valid current-header file ('!tgt'), not the
-// own file ('spSt') and a file of the same kind ('!exP'). The first failure
-// ends the export; a picked preset the own file does not have ends it without
-// error.
+// own file ('spSt') and a file of the same kind ('!exP'). The presets go in one
+// write, so a failure leaves the target as it was; a picked preset the own file
+// does not have ends the list of those exported without error.
 ai::Code ExportPresets(const std::string& ownPath, const std::string& targetFolder, std::span<const int> picked,
                        int* exported);
 

@@ -24,6 +24,10 @@ std::string RecordTextOf(const RecordSpec& spec, const void* record) {
 
 }  // namespace
 
+void SetPresetName(void* record, std::string_view name) {
+  SetHeadText(HeadOf(record).presetName, CutPresetName(name).c_str());
+}
+
 std::string PresetFilePathFor(const std::string& folder, const RecordSpec& spec) {
   return PresetFilePath(folder, spec.presetFile);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "presets/preset_store.h"
@@ -13,6 +14,10 @@ namespace vx {
 
 // The record's file in a settings folder.
 std::string PresetFilePathFor(const std::string& folder, const RecordSpec& spec);
+
+// Names the record as the user entered the name: cut to 255 bytes without a
+// broken character at the end.
+void SetPresetName(void* record, std::string_view name);
 
 // Reads record `index` into the record: fields whose keys the record text has
 // are set, the others and the preset name keep their values.

@@ -131,6 +131,14 @@ ai::Code ListPresetNames(const std::string& path, PresetNameList& list) {
   return ai::kNoError;
 }
 
+ai::Code ListPresetNames(const std::string& path, std::vector<std::string>& names) {
+  names.clear();
+  PresetNameList list;
+  if (ai::Code code = ListPresetNames(path, list)) return code;
+  for (int i = 0; i < list.count(); ++i) names.emplace_back(list.name(i));
+  return ai::kNoError;
+}
+
 ai::Code ReadPresetRecord(const std::string& path, int index, std::string& text) {
   text.clear();
   if (index < kDefaultSettingIndex) return codes::kEndOfFile;
@@ -143,19 +151,30 @@ ai::Code ReadPresetRecord(const std::string& path, int index, std::string& text)
 }
 
 ai::Code AppendPresetRecord(const std::string& path, std::string_view recordText) {
+  const std::string one(recordText);
+  return AppendPresetRecords(path, std::span<const std::string>(&one, 1));
+}
+
+ai::Code AppendPresetRecords(const std::string& path, std::span<const std::string> recordTexts) {
   PresetFileContents contents;
   if (ai::Code code = ReadPresetFile(path, contents)) return code;
   // A preset past the counted records could never be listed, read or deleted.
-  if (contents.layout.count() >= kMaxCountedRecords) return kPresetFileError;
+  if (contents.layout.count() + recordTexts.size() > kMaxCountedRecords) return kPresetFileError;
+  if (recordTexts.empty()) return ai::kNoError;
   std::string bytes;
-  // A file whose last line lacks its line break would swallow the new marker.
-  if (!contents.bytes.empty() && contents.bytes.back() != '\n') bytes += "\r\n";
-  if (contents.layout.encoding == kPresetEncodingPlatform) {
-    std::string converted;
-    platform::Utf8ToCp932(recordText, converted);
-    bytes += converted;
-  } else {
-    bytes += recordText;
+  // A record without a final line break would swallow the marker after it; so
+  // would the file's last line.
+  bool open = !contents.bytes.empty() && contents.bytes.back() != '\n';
+  for (const std::string& text : recordTexts) {
+    if (open) bytes += "\r\n";
+    if (contents.layout.encoding == kPresetEncodingPlatform) {
+      std::string converted;
+      platform::Utf8ToCp932(text, converted);
+      bytes += converted;
+    } else {
+      bytes += text;
+    }
+    open = !text.empty() && text.back() != '\n';
   }
   const int error = platform::AppendToFile(path, bytes);
   if (error == ENOENT || error == EACCES) return codes::kCantOpenFile;

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "frame/host/codes.h"
 #include "geometry/named_block.h"
@@ -55,12 +56,16 @@ class PresetNameList {
 
  private:
   friend ai::Code ListPresetNames(const std::string& path, PresetNameList& list);
+// The same names copied out of the host block.
+ai::Code ListPresetNames(const std::string& path, std::vector<std::string>& names);
   NamedBlock names_;
   int count_ = 0;
   int encoding_ = kPresetEncodingInvalid;
 };
 
 ai::Code ListPresetNames(const std::string& path, PresetNameList& list);
+// The same names copied out of the host block.
+ai::Code ListPresetNames(const std::string& path, std::vector<std::string>& names);
 
 // The text of record `index` (kDefaultSettingIndex, kLastSettingIndex or a user
 // preset), from its marker up to the next one, in UTF-8.
@@ -70,6 +75,9 @@ ai::Code ReadPresetRecord(const std::string& path, int index, std::string& text)
 // an existing valid file. A file whose list is full (1022 user presets) takes
 // no more: -1.
 ai::Code AppendPresetRecord(const std::string& path, std::string_view recordText);
+// Adds several records in one write, so the file takes either all of them or
+// none. -1 when they would not all fit the list.
+ai::Code AppendPresetRecords(const std::string& path, std::span<const std::string> recordTexts);
 
 // Writes a new file: the header naming the file, then the default setting's
 // and the last setting's record texts (written under those names).

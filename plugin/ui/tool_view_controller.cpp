@@ -6,6 +6,7 @@
 #include "frame/error_messages.h"
 #include "frame/globals.h"
 #include "frame/suite_set.h"
+#include "presets/preset_dialog.h"
 #include "presets/preset_records.h"
 #include "presets/preset_store.h"
 #include "resources/resource_ids.h"
@@ -69,16 +70,16 @@ ai::Code ToolPalette::FillPresets() {
   const RecordSpec* spec = controller_.spec();
   VELLUMiX4Globals* globals = Globals();
   if (spec == nullptr || globals == nullptr) return FillFlyoutPresets(PanelKind::kTool, nullptr, 0);
-  PresetNameList list;
-  if (ai::Code code = ListPresetNames(PresetFilePathFor(globals->settingsFolder, *spec), list)) {
-    FillFlyoutPresets(PanelKind::kTool, nullptr, 0);
+  return FillFlyoutPresetsFromFile(PanelKind::kTool, PresetFilePathFor(globals->settingsFolder, *spec));
+}
+
+ai::Code ToolPalette::ChoosePreset(int32_t index) {
+  VELLUMiX4Globals* globals = Globals();
+  if (controller_.spec() == nullptr || globals == nullptr) return ai::kCantHappen;
+  if (ai::Code code = LoadPreset(globals->settingsFolder, *controller_.spec(), controller_.record(), index))
     return code;
-  }
-  std::vector<std::string> names;
-  for (int i = 0; i < list.count(); ++i) names.emplace_back(list.name(i));
-  std::vector<const char*> pointers;
-  for (const std::string& name : names) pointers.push_back(name.c_str());
-  return FillFlyoutPresets(PanelKind::kTool, pointers.data(), static_cast<int32_t>(pointers.size()));
+  view_.Refresh(refresh::kPresetChosen);
+  return ai::kNoError;
 }
 
 void ToolPalette::Hide() { HidePanel(PanelKind::kTool); }
@@ -98,7 +99,9 @@ void ToolPalette::OnFlyoutItem(uint32_t itemId) {
     code = LoadPreset(globals->settingsFolder, *spec, controller_.record(),
                       static_cast<int>(itemId - flyout::kFirstPreset));
   else {
-    if (itemId == flyout::kEditPresets) ShowMessageAlert(kPresetDialogMissing);
+    if (itemId == flyout::kEditPresets)
+      EditPresets(*spec, controller_.record(), PanelKind::kTool, controller_.entry() ? controller_.entry()->title : "",
+                  [this](int32_t preset) { return ChoosePreset(preset); });
     return;
   }
   if (code != ai::kNoError) {

@@ -46,6 +46,8 @@ class ToolPalette : public ToolPaletteWindow, public PanelClient {
   bool Shown() const override;
   void Refresh(int32_t flags) override;
   void OnFlyoutItem(uint32_t itemId) override;
+  // Loads preset `index` into the tool's record and shows it (the preset dialog's double-click).
+  ai::Code ChoosePreset(int32_t index);
 
   ToolViewController& view() { return view_; }
 

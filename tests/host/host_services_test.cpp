@@ -85,18 +85,26 @@ TEST_F(HostServicesTest, ContextsMustPairInOrder) {
 TEST_F(HostServicesTest, PromptsAreAnsweredByTheScriptedUserOrCanceled) {
   const auto& user = Get<ai::UserSuite>();
   const auto& strings = Get<ai::UnicodeStringSuite>();
-  ai::UnicodeStringRef prompt = nullptr;
-  ASSERT_EQ(strings.fromUtf8("名前:", std::strlen("名前:"), &prompt), ai::kNoError);
+  auto make = [&](const char* text) {
+    ai::UnicodeStringRef ref = nullptr;
+    EXPECT_EQ(strings.fromUtf8(text, std::strlen(text), &ref), ai::kNoError);
+    return ref;
+  };
+  ai::UnicodeStringRef prompt = make("保存します。"), label = make("名前："), initial = make("Preset #4");
   ai::UnicodeStringRef answer = nullptr;
-  EXPECT_EQ(user.promptText(prompt, nullptr, 255, &answer), ai::kUserCanceled) << "nothing queued: cancel";
+  EXPECT_EQ(user.promptText(nullptr, prompt, label, initial, 255, &answer), ai::kUserCanceled)
+      << "nothing queued: cancel";
+  ASSERT_EQ(host.log().alerts().size(), 1u);
+  EXPECT_EQ(host.log().alerts()[0].text, "保存します。");
+  EXPECT_EQ(host.log().alerts()[0].label, "名前：");
+  EXPECT_EQ(host.log().alerts()[0].initial, "Preset #4") << "what the field proposed is seen";
 
-  host.user().QueuePromptAnswer("夕焼け");
-  ASSERT_EQ(user.promptText(prompt, nullptr, 255, &answer), ai::kNoError);
+  host.user().QueuePromptAnswer("夕焼けの空");
+  ASSERT_EQ(user.promptText(nullptr, prompt, nullptr, nullptr, 3, &answer), ai::kNoError);
   char buffer[64];
   size_t length = 0;
   ASSERT_EQ(strings.toUtf8(answer, buffer, sizeof buffer, &length), ai::kNoError);
-  EXPECT_STREQ(buffer, "夕焼け");
-  EXPECT_EQ(length, std::strlen("夕焼け"));
+  EXPECT_STREQ(buffer, "夕焼け") << "the field takes at most three characters";
 
   int32_t yes = 1;
   EXPECT_EQ(user.confirm(prompt, &yes), ai::kNoError);
@@ -105,9 +113,30 @@ TEST_F(HostServicesTest, PromptsAreAnsweredByTheScriptedUserOrCanceled) {
   EXPECT_EQ(user.confirm(prompt, &yes), ai::kNoError);
   EXPECT_EQ(yes, 1);
 
-  EXPECT_EQ(strings.dispose(prompt), ai::kNoError);
-  EXPECT_EQ(strings.dispose(answer), ai::kNoError);
+  for (ai::UnicodeStringRef ref : {prompt, label, initial, answer}) EXPECT_EQ(strings.dispose(ref), ai::kNoError);
   EXPECT_EQ(host.liveStrings(), 0u);
+}
+
+TEST_F(HostServicesTest, TheFolderChooserGivesTheScriptedChoiceAsAPath) {
+  const auto& user = Get<ai::UserSuite>();
+  const auto& paths = Get<ai::FilePathSuite>();
+  ai::FilePathRef start = nullptr, chosen = nullptr;
+  ASSERT_EQ(paths.fromPlatformPath("/tmp/start", &start), ai::kNoError);
+  EXPECT_EQ(user.chooseFolder(nullptr, start, &chosen), ai::kUserCanceled) << "nothing queued: cancel";
+  EXPECT_EQ(chosen, nullptr);
+  ASSERT_EQ(host.log().alerts().size(), 1u);
+  EXPECT_EQ(host.log().alerts()[0].kind, vxhost::Alert::Kind::kFolder);
+  EXPECT_EQ(host.log().alerts()[0].initial, "/tmp/start");
+
+  host.user().QueueFolderChoice("/tmp/other folder");
+  ASSERT_EQ(user.chooseFolder(nullptr, nullptr, &chosen), ai::kNoError);
+  char buffer[64];
+  size_t length = 0;
+  ASSERT_EQ(paths.toPlatformPath(chosen, buffer, sizeof buffer, &length), ai::kNoError);
+  EXPECT_STREQ(buffer, "/tmp/other folder");
+  EXPECT_EQ(paths.dispose(chosen), ai::kNoError);
+  EXPECT_EQ(paths.dispose(start), ai::kNoError);
+  EXPECT_EQ(host.liveFilePaths(), 0u);
 }
 
 TEST_F(HostServicesTest, SuitesAreFoundOnlyByExactNameAndVersion) {

@@ -202,6 +202,15 @@ int32_t ScriptedUser::DragListItem(Dialog& dialog, int32_t id, int32_t from, int
   return kUiOk;
 }
 
+int32_t ScriptedUser::ResizeDialog(Dialog& dialog, int32_t width, int32_t height) {
+  if (!dialog.IsCreated()) return kUiNotCreated;
+  if (!desktop_.AcceptsInput(dialog)) return kUiBlockedByModal;
+  if (!dialog.Visible()) return kUiHidden;
+  if (!dialog.Resizable()) return kUiWrongClass;
+  dialog.ResizeByUser(width, height);
+  return kUiOk;
+}
+
 int32_t ScriptedUser::MouseDrag(Dialog& dialog, int32_t id, std::span<const Point> points) {
   Control* c = nullptr;
   if (int32_t error = Reach(dialog, id, c)) return error;

@@ -15,6 +15,7 @@
 #include "frame/plugin.h"
 #include "frame/registration.h"
 #include "frame/suite_set.h"
+#include "presets/preset_dialog.h"
 #include "presets/preset_records.h"
 #include "presets/preset_store.h"
 #include "ui/help/help_topics.h"
@@ -87,15 +88,7 @@ void PGCtrlr::Refresh(int32_t flags) {
 }
 
 ai::Code PGCtrlr::SetPresetMenu() {
-  PresetNameList list;
-  ai::Code code = ListPresetNames(PresetFilePathFor(SettingsFolder(), spec_), list);
-  std::vector<std::string> names;
-  for (int i = 0; code == ai::kNoError && i < list.count(); ++i) names.emplace_back(list.name(i));
-  std::vector<const char*> pointers;
-  for (const std::string& name : names) pointers.push_back(name.c_str());
-  if (ai::Code fill = FillFlyoutPresets(PanelKind::kEffect, pointers.data(), static_cast<int32_t>(pointers.size())))
-    return fill;
-  return code;
+  return FillFlyoutPresetsFromFile(PanelKind::kEffect, PresetFilePathFor(SettingsFolder(), spec_));
 }
 
 ai::Code PGCtrlr::LoadPresetIntoRecord(int32_t index) {
@@ -118,7 +111,9 @@ void PGCtrlr::OnFlyoutItem(uint32_t itemId) {
   if (itemId == flyout::kDefaultSetting) index = -2;
   else if (itemId >= flyout::kFirstPreset) index = static_cast<int32_t>(itemId - flyout::kFirstPreset);
   else {
-    if (itemId == flyout::kEditPresets) ShowMessageAlert(kPresetDialogMissing);
+    if (itemId == flyout::kEditPresets)
+      EditPresets(spec_, record_, PanelKind::kEffect, EffectTable()[effectIndex_].paletteTitle,
+                  [this](int32_t preset) { return ChoosePreset(preset); });
     return;
   }
   ContextGuard context(CurrentPlugin());

@@ -55,14 +55,20 @@ struct ContextSuite {
   Code (*popAppContext)(AppContext context);
 };
 
-// Alerts and questions to the user. A prompt answers kUserCanceled when the user
-// cancels; a confirmation sets *yes.
+// Alerts and questions to the user. A prompt or a folder choice answers
+// kUserCanceled when the user cancels; a confirmation sets *yes.
 struct UserSuite {
   Code (*errorAlert)(UnicodeStringRef text);
   Code (*messageAlert)(UnicodeStringRef text);
   Code (*confirm)(UnicodeStringRef text, int32_t* yes);
-  Code (*promptText)(UnicodeStringRef prompt, UnicodeStringRef initial, int32_t maxLength,
-                     UnicodeStringRef* answer);
+  // A window titled `title` showing `prompt`, with a text field labelled `label`
+  // that starts with `initial` (title, label and initial may be null) and takes
+  // at most `maxLength` characters.
+  Code (*promptText)(UnicodeStringRef title, UnicodeStringRef prompt, UnicodeStringRef label,
+                     UnicodeStringRef initial, int32_t maxLength, UnicodeStringRef* answer);
+  // The folder chooser, opened at `start` (may be null); the chosen folder is the
+  // caller's to dispose.
+  Code (*chooseFolder)(UnicodeStringRef prompt, FilePathRef start, FilePathRef* chosen);
 };
 
 // Host strings in Unicode. Created from UTF-8, read back as UTF-8, disposed by

@@ -1,10 +1,12 @@
 #include "ui/panels/palette_panel.h"
 
 #include <string>
+#include <vector>
 
 #include "frame/suite_set.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/dialog.h"
+#include "presets/preset_store.h"
 #include "ui/about_box.h"
 
 namespace vx {
@@ -151,6 +153,15 @@ ai::Code FillFlyoutPresets(PanelKind kind, const char* const* names, int32_t cou
       return code;
   }
   return ai::kNoError;
+}
+
+ai::Code FillFlyoutPresetsFromFile(PanelKind kind, const std::string& path) {
+  std::vector<std::string> texts;
+  const ai::Code listed = ListPresetNames(path, texts);
+  std::vector<const char*> names;
+  for (const std::string& text : texts) names.push_back(text.c_str());
+  if (ai::Code code = FillFlyoutPresets(kind, names.data(), static_cast<int32_t>(names.size()))) return code;
+  return listed;
 }
 
 bool PanelShown(PanelKind kind) {

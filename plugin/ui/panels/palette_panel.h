@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "frame/host/codes.h"
@@ -66,6 +67,10 @@ ai::Code ShowPalette(PanelKind kind, PanelClient* client, platform::ui::Dialog& 
 // Replaces the flyout's preset items with `names` (UTF-8, NUL-separated in
 // `packed`, `count` of them).
 ai::Code FillFlyoutPresets(PanelKind kind, const char* const* names, int32_t count);
+
+// Fills the flyout's preset items with the names of the preset file at `path`;
+// a file that cannot be listed leaves none and gives its code.
+ai::Code FillFlyoutPresetsFromFile(PanelKind kind, const std::string& path);
 
 // Whether the panel exists and is shown.
 bool PanelShown(PanelKind kind);

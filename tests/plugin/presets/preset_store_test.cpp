@@ -113,6 +113,24 @@ TEST_F(PresetStoreTest, AppendAddsAtTheEndOfAValidFileOnly) {
   EXPECT_EQ(Slurp(path), "garbage");
 }
 
+TEST_F(PresetStoreTest, SeveralRecordsGoInOneWriteOrNotAtAll) {
+  const std::string path = MakeFile({"a"});
+  // A record read from the end of another file may lack its line break.
+  const std::vector<std::string> two{"$\tb\r\nA\t1", "$\tc\r\n"};
+  ASSERT_EQ(vx::AppendPresetRecords(path, two), ai::kNoError);
+  EXPECT_EQ(List(path), (std::vector<std::string>{"a", "b", "c"}));
+
+  const std::string before = Slurp(path);
+  vxtest::FileFaults faults;
+  faults.FailNth(2);  // the write
+  EXPECT_EQ(vx::AppendPresetRecords(path, two), vx::kPresetFileError);
+  EXPECT_EQ(Slurp(path), before);
+
+  Put(path, FileText(std::vector<std::string>(1021, "x")));
+  EXPECT_EQ(vx::AppendPresetRecords(path, two), vx::kPresetFileError) << "1023 would not fit the list";
+  EXPECT_EQ(List(path).size(), 1021u);
+}
+
 TEST_F(PresetStoreTest, CreateWritesHeaderDefaultAndLastSetting) {
   const std::string path = folder + "VELLUMiX4_PST_Small.txt";
   ASSERT_EQ(vx::CreatePresetFile(path, "$\tDefault Setting\r\nA\t1\r\n", "$\tLast Setting\r\nA\t1\r\n"), ai::kNoError);

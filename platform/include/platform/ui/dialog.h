@@ -59,6 +59,10 @@ class Dialog {
   Rect WindowRect() const { return rect_; }
   void MoveTo(Point topLeft);
   void Resize(int32_t width, int32_t height);
+  // Whether the user may change the dialog's size by its border (see
+  // ScriptedUser::ResizeDialog); off until the dialog turns it on.
+  bool Resizable() const { return resizable_; }
+  void SetResizable(bool on) { resizable_ = on; }
   // Places the dialog at `topLeft` when it fits on the screen there, else centres it
   // on the screen; a negative coordinate counts as "no saved position".
   void PlaceOrCentre(Point topLeft);
@@ -114,12 +118,22 @@ class Dialog {
   virtual void OnOK() { EndDialog(kIdOk); }
   virtual void OnCancel() { EndDialog(kIdCancel); }
   virtual void OnDestroy() {}
+  // The user drags the border toward this size; the dialog may change it (keep a
+  // minimum). Then OnSize follows with the size the dialog now has.
+  virtual void OnSizing(int32_t& width, int32_t& height) {}
+  virtual void OnSize(int32_t width, int32_t height) {}
 
  public:
   // Entry points the desktop uses to deliver keys and messages.
   bool OfferKey(const KeyEvent& key) { return PreTranslateKey(key); }
   void SendUserMessage(uint32_t message, intptr_t wparam, intptr_t lparam) {
     OnUserMessage(message, wparam, lparam);
+  }
+  // The user resized the dialog by its border.
+  void ResizeByUser(int32_t width, int32_t height) {
+    OnSizing(width, height);
+    Resize(width, height);
+    OnSize(rect_.Width(), rect_.Height());
   }
   bool EndRequested() const { return endRequested_; }
   int32_t EndCode() const { return endCode_; }
@@ -135,7 +149,7 @@ class Dialog {
   std::vector<std::unique_ptr<Control>> controls_;
   std::string title_;
   Rect rect_;
-  bool visible_ = false, enabled_ = true, modal_ = false;
+  bool visible_ = false, enabled_ = true, modal_ = false, resizable_ = false;
   bool endRequested_ = false;
   int32_t endCode_ = 0;
 };

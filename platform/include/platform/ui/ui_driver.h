@@ -64,6 +64,10 @@ class ScriptedUser {
   // moved row is selected, dropped.
   int32_t DragListItem(Dialog& dialog, int32_t id, int32_t from, int32_t to);
 
+  // Drags the dialog's border until its client area is width x height (what the
+  // dialog allows of it); kUiWrongClass for a dialog of fixed size.
+  int32_t ResizeDialog(Dialog& dialog, int32_t width, int32_t height);
+
   // Mouse on a control with its own behaviour (points relative to the control).
   int32_t MouseDrag(Dialog& dialog, int32_t id, std::span<const Point> points);
 

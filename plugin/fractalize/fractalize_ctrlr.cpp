@@ -21,13 +21,15 @@ const char* SettingsFolder() {
   return globals != nullptr ? globals->settingsFolder : "";
 }
 
-bool PathSelected() {
+// '!sel' unless a path is selected.
+ai::Code CheckPathSelected() {
   const ai::MatchSpec spec{ai::art_kind::kPath, ai::art_attr::kSelected, ai::art_attr::kSelected};
   ai::ArtHandle* list = nullptr;
   int32_t count = 0;
-  if (suites::MatchingArt().getMatchingArt(&spec, 1, &list, &count) != ai::kNoError) return false;
-  if (list != nullptr) suites::MdMemory().dispose(list);
-  return count > 0;
+  if (ai::Code code = suites::MatchingArt().getMatchingArt(&spec, 1, &list, &count)) return code;
+  if (list != nullptr)
+    if (ai::Code code = suites::MdMemory().dispose(list)) return code;
+  return count > 0 ? ai::kNoError : codes::kNoPathSelected;
 }
 
 }  // namespace
@@ -81,7 +83,7 @@ ai::Code FractalizeEffectCtrlr::Preview(bool reproduce) {
 ai::Code FractalizeEffectCtrlr::RunFilterDialog() {
   VELLUMiX4Globals* globals = Globals();
   if (globals == nullptr) return ai::kCantHappen;
-  if (!PathSelected()) return codes::kNoPathSelected;
+  if (ai::Code code = CheckPathSelected()) return code;
   backup_ = *record_;
   globals->fractalizeLastSeed = NewFractalSeed(globals->fractalizeLastSeed);
   if (ai::Code code = suites::Random().setSeed(globals->fractalizeLastSeed)) return code;
@@ -103,7 +105,9 @@ ai::Code FractalizeEffectCtrlr::GetParameters(ai::FilterMessage&) { return RunFi
 ai::Code FractalizeEffectCtrlr::EditParameters(ai::LiveEffectMessage& message) {
   VELLUMiX4Globals* globals = Globals();
   if (globals == nullptr || message.parameters == nullptr) return ai::kBadParameter;
-  if (DictionaryHasGenerator(message.parameters))
+  bool stored = false;
+  if (ai::Code code = DictionaryHasGenerator(message.parameters, &stored)) return code;
+  if (stored)
     if (ai::Code code = ReadParameterKeys(message.parameters, *record_)) return code;
   backup_ = *record_;
   dictionary_ = message.parameters;
@@ -132,15 +136,21 @@ ai::Code FractalizeEffectCtrlr::Go(ai::FilterMessage&) {
 ai::Code FractalizeEffectCtrlr::GoLive(ai::LiveEffectMessage& message) {
   VELLUMiX4Globals* globals = Globals();
   if (globals == nullptr) return ai::kCantHappen;
-  if (!DictionaryHasGenerator(message.parameters)) return ai::kNoError;
+  bool stored = false;
+  if (ai::Code code = DictionaryHasGenerator(message.parameters, &stored)) return code;
+  if (!stored) return ai::kNoError;
   // The object's own parameters, without touching the dialog's record.
   FractalizeParams record = *record_;
   if (ai::Code code = ReadParameterKeys(message.parameters, record)) return code;
   // The object keeps its seed, so rebuilding it repeats its irregularity;
   // a new one is taken for a new object or when the dialog asks for it.
   int32_t seed = 0;
-  const bool kept = message.instanceInfo != nullptr &&
-                    suites::Dictionary().getInteger(message.instanceInfo, fractal_keys::kRandSeed, &seed) == ai::kNoError;
+  bool kept = false;
+  if (message.instanceInfo != nullptr) {
+    const ai::Code code = suites::Dictionary().getInteger(message.instanceInfo, fractal_keys::kRandSeed, &seed);
+    if (code != ai::kNoError && code != ai::kNoSuchEntry) return code;
+    kept = code == ai::kNoError;
+  }
   if (!kept || newSequence_) seed = NewFractalSeed(globals->fractalizeLastSeed);
   globals->fractalizeLastSeed = seed;
   if (ai::Code code = suites::Random().setSeed(seed)) return code;

@@ -90,10 +90,11 @@ ai::Code FractalizeArtTree(const FractalizeParams& record, const Generator& gene
   return ai::kNoError;
 }
 
-bool DictionaryHasGenerator(ai::DictionaryRef parameters) {
+ai::Code DictionaryHasGenerator(ai::DictionaryRef parameters, bool* has) {
   int32_t known = 0;
-  return parameters != nullptr &&
-         suites::Dictionary().isKnown(parameters, fractal_keys::kGenerator, &known) == ai::kNoError && known != 0;
+  const ai::Code code = suites::Dictionary().isKnown(parameters, fractal_keys::kGenerator, &known);
+  *has = code == ai::kNoError && known != 0;
+  return code;
 }
 
 ai::Code ReadParameterKeys(ai::DictionaryRef parameters, FractalizeParams& record) {

@@ -42,7 +42,7 @@ ai::Code FractalizeArtTree(const FractalizeParams& record, const Generator& gene
 
 // The six parameter keys of the effect's dictionary. Reading leaves `record`
 // as it was when a key cannot be read; values are clamped to the dialog's ranges.
-bool DictionaryHasGenerator(ai::DictionaryRef parameters);
+ai::Code DictionaryHasGenerator(ai::DictionaryRef parameters, bool* has);
 ai::Code ReadParameterKeys(ai::DictionaryRef parameters, FractalizeParams& record);
 ai::Code WriteParameterKeys(ai::DictionaryRef parameters, const FractalizeParams& record);
 

@@ -13,29 +13,23 @@ namespace {
 // origin) lands on `from`, its last on `to` (the generator's chord lies along +x).
 class SegmentMap {
  public:
-  SegmentMap(const Generator& generator, ai::RealPoint from, ai::RealPoint to)
-      : from_(from),
-        to_(to),
-        ux_((to.x - from.x) / generator.chord),
-        uy_((to.y - from.y) / generator.chord) {}
+  SegmentMap(double inverseChord, ai::RealPoint from, ai::RealPoint to)
+      : from_(from), ux_((to.x - from.x) * inverseChord), uy_((to.y - from.y) * inverseChord) {}
 
   ai::RealPoint operator()(ai::RealPoint p) const {
     return {from_.x + p.x * ux_ - p.y * uy_, from_.y + p.x * uy_ + p.y * ux_};
   }
-  // Generator anchor `j` of `count`: the ends land exactly on the segment's anchors.
-  ai::RealPoint Anchor(const SegRecord& g, int32_t j, int32_t count) const {
-    return j == 0 ? from_ : j == count - 1 ? to_ : (*this)(g.anchor);
-  }
-  // A handle on its anchor stays exactly on it.
-  SegRecord Record(const SegRecord& g, int32_t j, int32_t count) const {
-    const ai::RealPoint anchor = Anchor(g, j, count);
-    const bool inOn = g.in.x == g.anchor.x && g.in.y == g.anchor.y;
-    const bool outOn = g.out.x == g.anchor.x && g.out.y == g.anchor.y;
-    return {anchor, inOn ? anchor : (*this)(g.in), outOn ? anchor : (*this)(g.out), g.corner, 0};
+  // A generator record placed at `anchor`; a handle on its anchor stays exactly on it.
+  void Place(const SegRecord& g, ai::RealPoint anchor, SegRecord& out) const {
+    out.anchor = anchor;
+    out.in = g.in.x == g.anchor.x && g.in.y == g.anchor.y ? anchor : (*this)(g.in);
+    out.out = g.out.x == g.anchor.x && g.out.y == g.anchor.y ? anchor : (*this)(g.out);
+    out.corner = g.corner;
+    out.padding = 0;
   }
 
  private:
-  ai::RealPoint from_, to_;
+  ai::RealPoint from_;
   double ux_, uy_;
 };
 
@@ -44,23 +38,22 @@ int32_t ClampedLevel(uint32_t level) {
   return level < 1 ? 1 : level > 14 ? 14 : static_cast<int32_t>(level);
 }
 
-// One level that moves anchors only: `in` holds `count` anchors, `out` receives
-// the new ones.
+// One level that moves anchors only: `in` holds `count` anchors, `out`
+// receives the new anchors (their handles are left unset). The generator's
+// ends land exactly on the segment's anchors, so shared anchors never drift.
 int32_t AnchorLevel(const Generator& generator, const SegRecord* in, int32_t count, bool closed, SegRecord* out) {
   const SegRecord* g = generator.records();
   const int32_t b = generator.count;
+  const double inverseChord = 1 / generator.chord;
   int32_t written = 0;
+  out[written++].anchor = in[0].anchor;
   const int32_t segments = closed ? count : count - 1;
   for (int32_t u = 0; u < segments; ++u) {
-    const ai::RealPoint from = in[u].anchor;
-    const ai::RealPoint to = in[u + 1 < count ? u + 1 : 0].anchor;
-    const SegmentMap map(generator, from, to);
-    const bool closing = closed && u == count - 1;
-    const int32_t last = closing ? b - 1 : b;  // the closing segment's end is the first anchor
-    for (int32_t j = u == 0 ? 0 : 1; j < last; ++j) {
-      const ai::RealPoint p = map.Anchor(g[j], j, b);
-      out[written++] = {p, p, p, g[j].corner, 0};
-    }
+    const bool closing = u + 1 == count;  // a closed path's closing segment ends on its first anchor
+    const ai::RealPoint to = in[closing ? 0 : u + 1].anchor;
+    const SegmentMap map(inverseChord, in[u].anchor, to);
+    for (int32_t j = 1; j < b - 1; ++j) out[written++].anchor = map(g[j].anchor);
+    if (!closing) out[written++].anchor = to;
   }
   return written;
 }
@@ -71,20 +64,24 @@ int32_t AnchorLevel(const Generator& generator, const SegRecord* in, int32_t cou
 int32_t FinalLevel(const Generator& generator, const SegRecord* in, int32_t count, bool closed, SegRecord* out) {
   const SegRecord* g = generator.records();
   const int32_t b = generator.count;
+  const double inverseChord = 1 / generator.chord;
   int32_t written = 0;
   const int32_t segments = closed ? count : count - 1;
   for (int32_t u = 0; u < segments; ++u) {
-    const SegmentMap map(generator, in[u].anchor, in[u + 1 < count ? u + 1 : 0].anchor);
-    const SegRecord first = map.Record(g[0], 0, b);
+    const bool closing = u + 1 == count;
+    const ai::RealPoint from = in[u].anchor, to = in[closing ? 0 : u + 1].anchor;
+    const SegmentMap map(inverseChord, from, to);
     if (u == 0) {
-      out[written++] = first;
+      map.Place(g[0], from, out[written++]);
     } else {
+      SegRecord first;
+      map.Place(g[0], from, first);
       out[written - 1].out = first.out;
       out[written - 1].corner = first.corner;
     }
-    const bool closing = closed && u == count - 1;
-    for (int32_t j = 1; j < b - 1; ++j) out[written++] = map.Record(g[j], j, b);
-    const SegRecord end = map.Record(g[b - 1], b - 1, b);
+    for (int32_t j = 1; j < b - 1; ++j) map.Place(g[j], map(g[j].anchor), out[written++]);
+    SegRecord end;
+    map.Place(g[b - 1], to, end);
     if (closing) out[0].in = end.in;
     else out[written++] = end;
   }

@@ -9,10 +9,8 @@
 #include <memory>
 #include <vector>
 
-#include "document/document.h"
+#include "bench_drawing.h"
 #include "fractalize/fractalize.h"
-#include "frame/suite_set.h"
-#include "host.h"
 
 namespace {
 
@@ -31,39 +29,18 @@ vx::FractalizeParams Params(double density) {
   return record;
 }
 
-struct Drawing {
-  Drawing() : host(Quiet()) {
-    vx::suites::gBasic = host.basicSuite();
-    vx::SuiteSet::Nesting() = 0;
-    suites = std::make_unique<vx::SuiteSet>(vx::BootstrapSuiteTable(), vx::ImportSuiteTable());
-    vx::SuiteSet::Nesting() = 1;
-    vxhost::Document& document = host.OpenDocument(std::make_unique<vxhost::Document>());
+// Gentle zigzags of corner anchors, 12 pt a step.
+struct Drawing : vxbench::BenchDrawing {
+  Drawing() {
     for (int p = 0; p < kPaths; ++p) {
-      vxhost::Art* path = document.NewArt(ai::art_kind::kPath);
+      std::vector<vx::SegRecord> segments;
       for (int i = 0; i <= kSegmentsPerPath; ++i) {
-        // A gentle zigzag, 12 pt a step.
         const ai::RealPoint point{12.0 * i, 200.0 * p + (i % 2 == 0 ? 0 : 5)};
-        path->segments.push_back({point, point, point, 1, 0});
+        segments.push_back({point, point, point, 1, 0});
       }
-      document.Insert(path, ai::placement::kInsideAtBottom, document.currentLayer()->group);
-      paths.push_back(path);
-      originals.push_back(path->segments);
+      AddPath(std::move(segments), false);
     }
   }
-  ~Drawing() { suites->Release(); }
-  static vxhost::HostOptions Quiet() {
-    vxhost::HostOptions options;
-    options.echoAlerts = false;
-    return options;
-  }
-  void Restore() {
-    for (size_t i = 0; i < paths.size(); ++i) paths[i]->segments = originals[i];
-  }
-
-  vxhost::Host host;
-  std::unique_ptr<vx::SuiteSet> suites;
-  std::vector<vxhost::Art*> paths;
-  std::vector<std::vector<vx::SegRecord>> originals;
 };
 
 void Fractalize(benchmark::State& state, double density) {

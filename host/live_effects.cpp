@@ -44,7 +44,7 @@ void CopySourceToResult(Document& document, Art* object) {
 }
 
 // Moves the children of `group` to the object's place and disposes of the object.
-void Unwrap(Document& document, Art* object, Art* group) {
+void ReplaceByGroup(Document& document, Art* object, Art* group) {
   std::vector<Art*> moved = group->Children();
   for (Art* child : moved) {
     document.Insert(child, ai::placement::kAbove, object);
@@ -151,19 +151,15 @@ ai::Code LiveEffects::UpdateParameters(ai::DictionaryRef parameters) {
   return host_.UpdateLiveObjects();
 }
 
-bool LiveEffects::Release(Art* object) {
-  Document* document = host_.document();
-  if (document == nullptr || !IsLiveEffectObject(*document, object)) return false;
-  CommandScope scope(host_, "Release");
-  Unwrap(*document, object, object->editGroup);
-  return true;
-}
+bool LiveEffects::Release(Art* object) { return Unwrap(object, false); }
 
-bool LiveEffects::Expand(Art* object) {
+bool LiveEffects::Expand(Art* object) { return Unwrap(object, true); }
+
+bool LiveEffects::Unwrap(Art* object, bool result) {
   Document* document = host_.document();
   if (document == nullptr || !IsLiveEffectObject(*document, object)) return false;
-  CommandScope scope(host_, "Expand");
-  Unwrap(*document, object, object->resultGroup);
+  CommandScope scope(host_, result ? "Expand" : "Release");
+  ReplaceByGroup(*document, object, result ? object->resultGroup : object->editGroup);
   return true;
 }
 

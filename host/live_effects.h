@@ -66,6 +66,8 @@ class LiveEffects {
     bool instance;
   };
   ai::Code SendEdit(LiveEffectRecord& effect, const std::vector<Art*>& objects);
+  // The result (expand) or the source (release) takes the object's place.
+  bool Unwrap(Art* object, bool result);
 
   Host& host_;
   std::vector<std::unique_ptr<Binding>> bindings_;

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "actions/action_file.h"
+#include "commands/regenerate.h"
 #include "commands/tool.h"
 #include "document/document.h"
 #include "fractalize/fractalize_params.h"
@@ -116,30 +117,17 @@ int RunFractalize(const FractalizeOptions& options, std::ostream& err) {
     if (options.live && !options.record.empty()) throw UsageError("--record records the filter only (not with --live)");
     if (!options.png.empty() && options.output == "-") throw UsageError("--png needs an output file");
     ParseSets(options.sets);
-    std::unique_ptr<vxhost::Document> document;
-    try {
-      document = vxhost::svg::ReadSvgFile(options.input);
-    } catch (const vxhost::svg::SvgError& error) {
-      throw InputError(error.what());
-    }
+    // A file that cannot be read and ids that name nothing end the command with exit code 1.
+    std::unique_ptr<vxhost::Document> document = vxhost::svg::ReadSvgFile(options.input);
     Session session(options.session);
     vxhost::Host& host = session.host();
-    vxhost::Document& open = host.OpenDocument(std::move(document));
-    host.Notify("AI Document Opened Notifier");
-    try {
-      SelectArt(open, options.select);
-    } catch (const ToolUseError& error) {
-      throw FractalizeError(error.what(), error.usage);
-    }
+    vxhost::Document& open = OpenReadDocument(session, std::move(document));
+    SelectArt(open, options.select);
     host.actions().SetRecording(!options.record.empty());
     UseFractalize(session, {options.live, options.sets, options.seed});
     host.actions().SetRecording(false);
-    try {
-      vxhost::svg::WriteSvgFile(open, options.output);
-      if (!options.record.empty()) vxhost::SaveRecordedActions(host, options.record);
-    } catch (const std::exception& error) {
-      throw InputError(error.what());
-    }
+    vxhost::svg::WriteSvgFile(open, options.output);
+    if (!options.record.empty()) vxhost::SaveRecordedActions(host, options.record);
     if (!options.png.empty()) {
       switch (gallery::RenderPng(options.output, options.png, "white", 1.0)) {
         case gallery::RenderResult::kWritten: break;

@@ -349,44 +349,55 @@ ai::Code VELLUMiX4Plugin::OnDoAction(ai::ActionMessage* message) {
   return PlayAction(*message);
 }
 
-// The Fractalize filter and live effect reach their controller; a failed Go or
-// Go Live is shown to the user.
+namespace {
+
+bool OurFilter(const ai::FilterMessage* message) {
+  const VELLUMiX4Globals* globals = Globals();
+  return globals != nullptr && message->filter == globals->fractalizeFilter;
+}
+
+bool OurEffect(const ai::LiveEffectMessage* message) {
+  const VELLUMiX4Globals* globals = Globals();
+  return globals != nullptr && message->effect == globals->fractalizeEffect;
+}
+
+enum class OnFailure { kReturn, kShow };
+
+// A message about the Fractalize filter or live effect goes to its controller.
+template <class Call>
+ai::Code ToFractalize(VELLUMiX4Plugin& main, bool ours, OnFailure failure, Call call) {
+  if (!ours) return ai::kUnhandledMessage;
+  FractalizeEffectCtrlr* controller = main.FractalizeController();
+  const ai::Code code = controller != nullptr ? call(*controller) : ai::kCantAllocate;
+  if (failure == OnFailure::kShow) ShowErrorCode(code);
+  return code;
+}
+
+}  // namespace
+
+// A failed Go or Go Live is shown to the user.
 ai::Code VELLUMiX4Plugin::OnFilterGetParameters(ai::FilterMessage* message) {
-  VELLUMiX4Globals* globals = Globals();
-  if (globals == nullptr || message->filter != globals->fractalizeFilter) return ai::kUnhandledMessage;
-  FractalizeEffectCtrlr* controller = FractalizeController();
-  return controller != nullptr ? controller->GetParameters(*message) : ai::kCantAllocate;
+  return ToFractalize(*this, OurFilter(message), OnFailure::kReturn,
+                      [message](FractalizeEffectCtrlr& c) { return c.GetParameters(*message); });
 }
 
 ai::Code VELLUMiX4Plugin::OnFilterGo(ai::FilterMessage* message) {
-  VELLUMiX4Globals* globals = Globals();
-  if (globals == nullptr || message->filter != globals->fractalizeFilter) return ai::kUnhandledMessage;
-  FractalizeEffectCtrlr* controller = FractalizeController();
-  const ai::Code code = controller != nullptr ? controller->Go(*message) : ai::kCantAllocate;
-  ShowErrorCode(code);
-  return code;
+  return ToFractalize(*this, OurFilter(message), OnFailure::kShow,
+                      [message](FractalizeEffectCtrlr& c) { return c.Go(*message); });
 }
 
 ai::Code VELLUMiX4Plugin::OnLiveEffectEditParameters(ai::LiveEffectMessage* message) {
-  VELLUMiX4Globals* globals = Globals();
-  if (globals == nullptr || message->effect != globals->fractalizeEffect) return ai::kUnhandledMessage;
-  FractalizeEffectCtrlr* controller = FractalizeController();
-  return controller != nullptr ? controller->EditParameters(*message) : ai::kCantAllocate;
+  return ToFractalize(*this, OurEffect(message), OnFailure::kReturn,
+                      [message](FractalizeEffectCtrlr& c) { return c.EditParameters(*message); });
 }
 
 ai::Code VELLUMiX4Plugin::OnLiveEffectGoLive(ai::LiveEffectMessage* message) {
-  VELLUMiX4Globals* globals = Globals();
-  if (globals == nullptr || message->effect != globals->fractalizeEffect) return ai::kUnhandledMessage;
-  FractalizeEffectCtrlr* controller = FractalizeController();
-  const ai::Code code = controller != nullptr ? controller->GoLive(*message) : ai::kCantAllocate;
-  ShowErrorCode(code);
-  return code;
+  return ToFractalize(*this, OurEffect(message), OnFailure::kShow,
+                      [message](FractalizeEffectCtrlr& c) { return c.GoLive(*message); });
 }
 
 ai::Code VELLUMiX4Plugin::OnLiveEffectInterpolateParameters(ai::LiveEffectMessage* message) {
-  VELLUMiX4Globals* globals = Globals();
-  if (globals == nullptr || message->effect != globals->fractalizeEffect) return ai::kUnhandledMessage;
-  return ai::kNoError;
+  return OurEffect(message) ? ai::kNoError : ai::kUnhandledMessage;
 }
 
 int16_t VELLUMiX4Plugin::ToolOfHandle(ai::ToolHandle tool) {

@@ -8,6 +8,7 @@
 #include "fractalize/generator_shapes.h"
 #include "frame/suite_set.h"
 #include "support/art_builder.h"
+#include "support/fault_sweep.h"
 #include "support/in_process.h"
 
 namespace {
@@ -38,6 +39,14 @@ class FractalizeAlgorithmTest : public vxtest::InProcessTest {
     if (ai::Code code = vx::PrepareGenerator(record, generator)) return code;
     vx::suites::Random().setSeed(seed);
     return vx::FractalizePath(record, generator, vxtest::Handle(path));
+  }
+
+  // The path's segments copied into `block`, as the distortion gets them.
+  static vx::PathRun RunOf(const vxhost::Art* path, vx::NamedBlock& block) {
+    const size_t bytes = sizeof(SegRecord) * path->segments.size();
+    EXPECT_EQ(block.Allocate(bytes, "test"), ai::kNoError);
+    std::memcpy(block.get(), path->segments.data(), bytes);
+    return {block.as<SegRecord>(), static_cast<int32_t>(path->segments.size()), path->closed};
   }
 
   vxhost::Document& document;
@@ -179,9 +188,7 @@ TEST_F(FractalizeAlgorithmTest, NegativeHeightFlipsTheBumpsAndZeroFlattensThem) 
 TEST_F(FractalizeAlgorithmTest, DensityCutsAStraightSegmentEvenlyAndZeroUnevenKeepsItOnTheLine) {
   vxhost::Art* path = Path({{0, 0}, {144, 0}});
   vx::NamedBlock read, storage;
-  ASSERT_EQ(read.Allocate(sizeof(SegRecord) * 2, "test"), ai::kNoError);
-  std::memcpy(read.get(), path->segments.data(), sizeof(SegRecord) * 2);
-  vx::PathRun run{read.as<SegRecord>(), 2, false};
+  vx::PathRun run = RunOf(path, read);
   ASSERT_EQ(vx::JitterForFractal(Params(6, 1, 5, 0), vxtest::Handle(path), run, storage), ai::kNoError);
   ASSERT_EQ(run.count, 11) << "m = 10 pieces of 14.4 pt: nine new anchors";
   for (int32_t k = 0; k < run.count; ++k) {
@@ -203,9 +210,7 @@ TEST_F(FractalizeAlgorithmTest, CutsOfACurveLieOnItAndTheDistortionMovesAcrossWi
   arc->segments[0].out = {100, k};
   arc->segments[1].in = {k, 100};
   vx::NamedBlock read, storage;
-  ASSERT_EQ(read.Allocate(sizeof(SegRecord) * 2, "test"), ai::kNoError);
-  std::memcpy(read.get(), arc->segments.data(), sizeof(SegRecord) * 2);
-  vx::PathRun run{read.as<SegRecord>(), 2, false};
+  vx::PathRun run = RunOf(arc, read);
   ASSERT_EQ(vx::JitterForFractal(Params(6, 1, 7.2, 0), vxtest::Handle(arc), run, storage), ai::kNoError);
   ASSERT_EQ(run.count, 16) << "157 pt cut every 10 pt: 15 pieces";
   for (int32_t i = 0; i < run.count; ++i)
@@ -218,8 +223,7 @@ TEST_F(FractalizeAlgorithmTest, CutsOfACurveLieOnItAndTheDistortionMovesAcrossWi
 
   // 10 pt of distortion on a straight line: every anchor moves straight across, at most 5 pt.
   vxhost::Art* line = Path({{0, 0}, {100, 0}});
-  std::memcpy(read.get(), line->segments.data(), sizeof(SegRecord) * 2);
-  vx::PathRun shaken{read.as<SegRecord>(), 2, false};
+  vx::PathRun shaken = RunOf(line, read);
   vx::suites::Random().setSeed(5);
   ASSERT_EQ(vx::JitterForFractal(Params(6, 1, 7.2, 10, 1), vxtest::Handle(line), shaken, storage), ai::kNoError);
   ASSERT_EQ(shaken.count, 11);
@@ -251,37 +255,28 @@ TEST_F(FractalizeAlgorithmTest, AFailingHostCallLeavesThePathWholeAndFreesEveryB
   vx::Generator generator;
   ASSERT_EQ(vx::PrepareGenerator(record, generator), ai::kNoError);
   const std::vector<SegRecord> source = {vxtest::Corner(0, 0), vxtest::Corner(120, 0), vxtest::Corner(60, 90)};
-  vxhost::Art* reference = Path({{0, 0}, {120, 0}, {60, 90}}, true);
-  vx::suites::Random().setSeed(3);
-  host.faults().Reset(/*record=*/true);
-  ASSERT_EQ(vx::FractalizePath(record, generator, vxtest::Handle(reference)), ai::kNoError);
-  const std::vector<std::string> calls = host.faults().recorded();
+  vxhost::Art* path = nullptr;
+  const auto run = [&] {
+    path = Path({{0, 0}, {120, 0}, {60, 90}}, true);
+    host.random().Seed(3);
+    return vx::FractalizePath(record, generator, vxtest::Handle(path));
+  };
+  const std::vector<std::string> calls = vxtest::RecordHostCalls(host, run);
+  const std::vector<SegRecord> full = path->segments;
   ASSERT_GT(calls.size(), 20u);
   size_t baseline = host.blocks().LiveCount();
   const ai::Code failure = ai::FourCC("flt!");
-  for (size_t n = 1;; ++n) {
-    vxhost::Art* path = Path({{0, 0}, {120, 0}, {60, 90}}, true);
-    vx::suites::Random().setSeed(3);
-    host.faults().Reset();
-    host.faults().FailNthCall(static_cast<int64_t>(n), failure);
-    const ai::Code code = vx::FractalizePath(record, generator, vxtest::Handle(path));
-    const bool fired = host.faults().fired();
-    host.faults().Disarm();
-    if (!fired) {
-      EXPECT_EQ(n, calls.size() + 1) << "the sweep reached every call";
-      break;
-    }
-    SCOPED_TRACE("call " + std::to_string(n) + ": " + calls[n - 1]);
-    const bool freeing = calls[n - 1] == "FreeBlock";
+  vxtest::SweepHostCalls(host, calls, failure, {}, run, [&](ai::Code code, const std::string& call) {
     // A free the host refuses leaves exactly that block behind; any other
     // failure comes back and leaves the path as it was.
+    const bool freeing = call == "FreeBlock";
     EXPECT_EQ(code, freeing ? ai::kNoError : failure);
-    const auto& expected = freeing ? reference->segments : source;
+    const auto& expected = freeing ? full : source;
     ASSERT_EQ(path->segments.size(), expected.size());
     EXPECT_EQ(std::memcmp(path->segments.data(), expected.data(), sizeof(SegRecord) * expected.size()), 0);
     EXPECT_EQ(host.blocks().LiveCount(), baseline + (freeing ? 1 : 0));
     baseline = host.blocks().LiveCount();
-  }
+  });
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "presets/preset_records.h"
 #include "ui/effect_dialog_controller.h"
 #include "plugin/fractalize/fractalize_fixture.h"
+#include "support/fault_sweep.h"
 
 namespace {
 
@@ -208,27 +209,17 @@ TEST_F(FractalizeTest, AFailureAnywhereInAFilterRunLeavesEveryPathWholeAndNothin
   ASSERT_NE(Controller(), nullptr);  // made before the calls are counted
   draw();
   const Snapshot sources = Paths();
-  host.faults().Reset(/*record=*/true);
-  ASSERT_EQ(RunFilter(Settings(6, 2, "10", "25")), ai::kNoError);
-  const std::vector<std::string> calls = host.faults().recorded();
+  size_t blocks = 0;
+  const auto run = [&] {
+    draw();
+    blocks = host.blocks().LiveCount();
+    return RunFilter(Settings(6, 2, "10", "25"));
+  };
+  const std::vector<std::string> calls = vxtest::RecordHostCalls(host, run);
   const Snapshot full = Paths();
   ASSERT_FALSE(vxtest::Same(full, sources));
-  const ai::Code failure = ai::FourCC("flt!");
-  for (size_t n = 1;; ++n) {
-    // A free the host refuses would leave that block behind (the algorithm's own sweep covers it).
-    if (n <= calls.size() && (calls[n - 1] == "FreeBlock" || calls[n - 1] == "Dispose")) continue;
-    draw();
-    const size_t blocks = host.blocks().LiveCount();
-    host.faults().Reset();
-    host.faults().FailNthCall(static_cast<int64_t>(n), failure);
-    const ai::Code code = RunFilter(Settings(6, 2, "10", "25"));
-    const bool fired = host.faults().fired();
-    host.faults().Disarm();
-    if (!fired) {
-      EXPECT_EQ(n, calls.size() + 1) << "the sweep reached every call";
-      break;
-    }
-    SCOPED_TRACE("call " + std::to_string(n) + ": " + calls[n - 1]);
+  // A free the host refuses would leave that block behind (the algorithm's own sweep covers it).
+  vxtest::SweepHostCalls(host, calls, ai::FourCC("flt!"), {"FreeBlock", "Dispose"}, run, [&](ai::Code code, auto&) {
     const Snapshot after = Paths();
     ASSERT_EQ(after.size(), 2u);
     for (size_t p = 0; p < 2; ++p)
@@ -237,7 +228,7 @@ TEST_F(FractalizeTest, AFailureAnywhereInAFilterRunLeavesEveryPathWholeAndNothin
     if (code == ai::kNoError) EXPECT_TRUE(vxtest::Same(after, full)) << "a run that says it is done did it all";
     EXPECT_EQ(host.blocks().LiveCount(), blocks);
     EXPECT_EQ(host.contextDepth(), 0u);
-  }
+  });
   platform::SetTickCount(std::nullopt);
 }
 

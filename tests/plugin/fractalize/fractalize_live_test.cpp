@@ -6,6 +6,7 @@
 
 #include "fractalize/fractalize_run.h"
 #include "plugin/fractalize/fractalize_fixture.h"
+#include "support/fault_sweep.h"
 #include "svg/svg_io.h"
 #include "ui/effect_dialog_controller.h"
 
@@ -202,24 +203,14 @@ TEST_F(FractalizeLiveTest, AFailedRebuildShowsItsCodeAndLeavesEveryPathWhole) {
   Snapshot sources;
   for (const vxhost::Art* path : object->editGroup->firstChild->Children()) sources.push_back(path->segments);
 
-  host.faults().Reset(/*record=*/true);
-  ASSERT_EQ(Rebuild(object), ai::kNoError);
-  const std::vector<std::string> calls = host.faults().recorded();
-  const ai::Code failure = ai::FourCC("flt!");
-  for (size_t n = 1;; ++n) {
-    // A refused free is the algorithm's own sweep; here it would leave a block behind.
-    if (n <= calls.size() && calls[n - 1] == "FreeBlock") continue;
+  const auto run = [&] {
     host.log().Clear();
-    host.faults().Reset();
-    host.faults().FailNthCall(static_cast<int64_t>(n), failure);
-    const ai::Code code = Rebuild(object);
-    const bool fired = host.faults().fired();
-    host.faults().Disarm();
-    if (!fired) {
-      EXPECT_EQ(n, calls.size() + 1) << "the sweep reached every call";
-      break;
-    }
-    SCOPED_TRACE("call " + std::to_string(n) + ": " + calls[n - 1]);
+    return Rebuild(object);
+  };
+  const std::vector<std::string> calls = vxtest::RecordHostCalls(host, run);
+  const ai::Code failure = ai::FourCC("flt!");
+  // A refused free is the algorithm's own sweep; here it would leave a block behind.
+  vxtest::SweepHostCalls(host, calls, failure, {"FreeBlock"}, run, [&](ai::Code code, auto&) {
     EXPECT_EQ(code, failure);
     ASSERT_EQ(host.log().alerts().size(), 1u) << "a failed rebuild is shown";
     EXPECT_NE(host.log().alerts()[0].text.find("flt!"), std::string::npos);
@@ -228,7 +219,7 @@ TEST_F(FractalizeLiveTest, AFailedRebuildShowsItsCodeAndLeavesEveryPathWhole) {
     for (size_t p = 0; p < 2; ++p)
       EXPECT_TRUE(vxtest::SameSegments(results[p], full[p]) || vxtest::SameSegments(results[p], sources[p]))
           << "path " << p << " is either done or as it was";
-  }
+  });
   ASSERT_EQ(Rebuild(object), ai::kNoError);
   EXPECT_TRUE(vxtest::Same(Results(object), full));
 }

@@ -74,7 +74,11 @@ ai::Code CutSegment(SegRecord first, const SegRecord& second, double spacing, in
   ai::RealPoint p[4] = {first.anchor, first.out, second.in, second.anchor};
   double length = 0;
   if (ai::Code code = CurveLength(p, &length)) return code;
-  const auto m = static_cast<int32_t>(std::floor(length / spacing));
+  // A length beyond any room (or none at all, from coordinates that are no numbers) never fits.
+  const double whole = std::floor(length / spacing);
+  fits = whole <= limit;
+  if (!fits) return ai::kNoError;
+  const auto m = static_cast<int32_t>(whole);
   const int32_t added = std::max(m - 1, 0);
   fits = pieces.count + 1 + added <= limit;
   if (!fits) return ai::kNoError;

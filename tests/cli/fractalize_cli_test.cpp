@@ -92,17 +92,6 @@ TEST_F(FractalizeCli, ALiveEffectKeepsItsSettingsAndALaterRunRebuildsItIdentical
   EXPECT_EQ(Read(Out("again.svg")), live);
 }
 
-TEST_F(FractalizeCli, ARecordedFilterPlaysBackOnAnotherDrawing) {
-  ASSERT_EQ(vxtest::RunVellumix4("fractalize " + input + " -o " + Out("koch.svg") + " --select line --set generator=6 "
-                                 "--set density=0 --record " + Out("koch.json") + " -q")
-                .status,
-            0);
-  const auto played = vxtest::RunVellumix4("actions play " + Out("koch.json") + " " + input + " -o " +
-                                           Out("played.svg") + " --select bar -q");
-  ASSERT_EQ(played.status, 0) << played.output;
-  EXPECT_EQ(ById(*vxhost::svg::ReadSvgFile(Out("played.svg")), "bar")->segments.size(), 5u);
-}
-
 TEST_F(FractalizeCli, MistakesAreReportedWithTheirExitCodes) {
   const std::string base = "fractalize " + input + " -o " + Out("x.svg");
   auto unknown = vxtest::RunVellumix4(base + " --set colour=red");

@@ -9,7 +9,6 @@
 #include "support/art_builder.h"
 #include "support/plugin_host.h"
 #include "support/suite_access.h"
-#include "svg/svg_io.h"
 #include "svg/svg_live_effect.h"
 
 namespace {
@@ -58,16 +57,6 @@ TEST_F(LiveEffectHostTest, DictionariesKeepWholeNumbersAndRealsByKey) {
   EXPECT_EQ(dictionaries.isKnown(parameters, "level", &known), ai::kBadParameter);
 }
 
-TEST_F(LiveEffectHostTest, DictionaryWritesAreTakenBackWithTheUndoContext) {
-  const ai::DictionaryRef parameters = host.liveEffects().RefOf(object, false);
-  object->live->parameters["level"] = DictionaryValue::Integer(1);
-  document.undo().Begin();
-  ASSERT_EQ(dictionaries.setInteger(parameters, "level", 9), ai::kNoError);
-  document.undo().Revert();
-  document.undo().End();
-  EXPECT_EQ(object->live->parameters.at("level"), DictionaryValue::Integer(1));
-}
-
 TEST_F(LiveEffectHostTest, DictionaryTextReadsBackExactlyAndSkipsWhatItCannotRead) {
   Dictionary dictionary{{"generator", DictionaryValue::Integer(14)},
                         {"density", DictionaryValue::Real(0.1)},
@@ -77,26 +66,6 @@ TEST_F(LiveEffectHostTest, DictionaryTextReadsBackExactlyAndSkipsWhatItCannotRea
   EXPECT_EQ(vxhost::svg::DictionaryFromText(text), dictionary);
   EXPECT_EQ(vxhost::svg::DictionaryFromText("a=i:1;b=x:2;=i:3;c=i:99999999999;d=r:1.5e;e=i:4;;f"),
             (Dictionary{{"a", DictionaryValue::Integer(1)}, {"e", DictionaryValue::Integer(4)}}));
-}
-
-TEST_F(LiveEffectHostTest, ALiveEffectObjectTravelsThroughSvgWithItsDictionaries) {
-  object->live->parameters = {{"generator", DictionaryValue::Integer(6)}, {"uneven", DictionaryValue::Real(2.25)}};
-  object->live->instance = {{"randSeed", DictionaryValue::Integer(1234)}};
-  vxtest::AddPath(document, object->editGroup, {{0, 0}, {10, 5}});
-  vxtest::AddPath(document, object->resultGroup, {{0, 0}, {5, 9}, {10, 5}});
-  const std::string svg = vxhost::svg::WriteSvg(document);
-  EXPECT_NE(svg.find("vx:effect=\"Some Effect\""), std::string::npos);
-  const auto read = vxhost::svg::ReadSvg(svg, "effect.svg");
-  vxhost::Art* copy = nullptr;
-  read->ForEachArt([&](vxhost::Art* art) {
-    if (art->kind == ai::art_kind::kPluginGroup) copy = art;
-  });
-  ASSERT_NE(copy, nullptr);
-  EXPECT_EQ(copy->live->effectName, "Some Effect");
-  EXPECT_EQ(copy->live->parameters, object->live->parameters);
-  EXPECT_EQ(copy->live->instance, object->live->instance);
-  ASSERT_EQ(copy->resultGroup->Children().size(), 1u);
-  EXPECT_EQ(copy->resultGroup->Children()[0]->segments.size(), 3u);
 }
 
 TEST_F(LiveEffectHostTest, CurveLengthsAreMeasuredWithinTheFlatness) {
@@ -115,14 +84,6 @@ TEST_F(LiveEffectHostTest, CurveLengthsAreMeasuredWithinTheFlatness) {
   EXPECT_EQ(bezier.length(arc, 0, &length), ai::kBadParameter);
   const ai::RealPoint wild[4] = {{0, 0}, {NAN, 1}, {2, 2}, {3, 3}};
   EXPECT_EQ(bezier.length(wild, 0.25, &length), ai::kNoError) << "a curve that never flattens still ends";
-}
-
-TEST_F(LiveEffectHostTest, TheCommandsRefuseArtThatCarriesNoLiveEffect) {
-  vxhost::Art* path = vxtest::AddPath(document, vxtest::LayerGroup(document), {{0, 0}, {1, 1}});
-  EXPECT_FALSE(host.liveEffects().Release(path));
-  EXPECT_FALSE(host.liveEffects().Expand(path));
-  EXPECT_EQ(host.liveEffects().Edit(path), ai::kBadParameter);
-  EXPECT_EQ(host.liveEffects().GoLive(object), ai::kNoError) << "an effect no plug-in registered keeps its result";
 }
 
 }  // namespace

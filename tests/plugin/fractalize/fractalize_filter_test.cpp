@@ -139,27 +139,6 @@ TEST_F(FractalizeTest, ThePresetPopupLoadsPresetsAndTheDefaultSetting) {
   EXPECT_EQ(Record().generator, 6u) << "Cancel keeps the record as it was before the dialog";
 }
 
-TEST_F(FractalizeTest, WithoutASelectedPathTheFilterAnswersSelectAPath) {
-  vxhost::Art* unselected = vxtest::AddPath(*document, vxtest::LayerGroup(*document), {{0, 0}, {90, 0}});
-  bool opened = false;
-  EXPECT_EQ(RunFilter({[&](auto&, auto&) { opened = true; }}), vx::codes::kNoPathSelected);
-  EXPECT_FALSE(opened);
-  EXPECT_EQ(unselected->segments.size(), 2u);
-}
-
-TEST_F(FractalizeTest, TheDialogKeepsItsPlaceInThePreferences) {
-  Selected({{0, 0}, {90, 0}});
-  ASSERT_EQ(RunFilter({[](auto&, platform::ui::Dialog& d) { d.MoveTo({300, 200}); }}), ai::kNoError);
-  ai::ScreenPoint saved{};
-  ASSERT_TRUE(host.preferences().GetPoint(vx::kFractalizePrefsPrefix, "Location", &saved));
-  EXPECT_EQ(saved.x, 300);
-  EXPECT_EQ(saved.y, 200);
-  platform::ui::Rect opened{};
-  ASSERT_EQ(RunFilter({[&](auto&, platform::ui::Dialog& d) { opened = d.WindowRect(); }}), ai::kNoError);
-  EXPECT_EQ(opened.left, 300);
-  EXPECT_EQ(opened.top, 200);
-}
-
 TEST_F(FractalizeTest, TheFilterIsRecordedAsAnActionAndPlaysBackOnAnotherPath) {
   vxhost::Art* first = Selected({{0, 0}, {90, 0}});
   host.actions().SetRecording(true);
@@ -179,22 +158,6 @@ TEST_F(FractalizeTest, TheFilterIsRecordedAsAnActionAndPlaysBackOnAnotherPath) {
   EXPECT_EQ(Record().generator, 10u) << "the played values are the current record";
   EXPECT_EQ(Record().genHeight, 50.0);
   EXPECT_EQ(first->segments.size(), 10u);
-}
-
-TEST_F(FractalizeTest, APlayedActionThatAsksForTheDialogEndsWithItsCancel) {
-  Selected({{0, 0}, {90, 0}});
-  host.actions().SetRecording(true);
-  ASSERT_EQ(RunFilter(Settings(6, 1, "0")), ai::kNoError);
-  host.actions().SetRecording(false);
-  const vxhost::RecordedEvent event = host.actions().events()[0];
-  document->ClearSelection();
-  vxhost::Art* second = Selected({{0, 100}, {90, 100}});
-  WhenDialog({}, /*ok=*/false);
-  EXPECT_EQ(host.actions().Play(event, /*showDialog=*/true), ai::kStop);
-  EXPECT_EQ(second->segments.size(), 2u);
-  WhenDialog({Pick(fx::kLevel, 1)});
-  EXPECT_EQ(host.actions().Play(event, /*showDialog=*/true), ai::kNoError);
-  EXPECT_EQ(second->segments.size(), 17u) << "what the dialog changed is played";
 }
 
 TEST_F(FractalizeTest, AFailureAnywhereInAFilterRunLeavesEveryPathWholeAndNothingHeld) {

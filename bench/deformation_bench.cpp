@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench_drawing.h"
 #include "document/document.h"
 #include "frame/suite_set.h"
 #include "geometry/deformation.h"
@@ -32,41 +33,20 @@ constexpr int kPaths = 16;
 constexpr int kAnchors = 2000;
 const Bulge kMapper{{0, 0}, 400};
 
-struct Drawing {
-  Drawing() : host(Quiet()) {
-    vx::suites::gBasic = host.basicSuite();
-    vx::SuiteSet::Nesting() = 0;
-    suites = std::make_unique<vx::SuiteSet>(vx::BootstrapSuiteTable(), vx::ImportSuiteTable());
-    vx::SuiteSet::Nesting() = 1;
-    vxhost::Document& document = host.OpenDocument(std::make_unique<vxhost::Document>());
+// Circles of corner anchors, one inside the other.
+struct Drawing : vxbench::BenchDrawing {
+  Drawing() {
     for (int p = 0; p < kPaths; ++p) {
-      vxhost::Art* path = document.NewArt(ai::art_kind::kPath);
       const double radius = 100 + 20 * p;
+      std::vector<vx::SegRecord> segments;
       for (int i = 0; i < kAnchors; ++i) {
         const double a = 2 * M_PI * i / kAnchors;
         const ai::RealPoint point{radius * std::cos(a), radius * std::sin(a)};
-        path->segments.push_back({point, point, point, 1, 0});
+        segments.push_back({point, point, point, 1, 0});
       }
-      path->closed = true;
-      document.Insert(path, ai::placement::kInsideAtBottom, document.currentLayer()->group);
-      paths.push_back(path);
-      originals.push_back(path->segments);
+      AddPath(std::move(segments), true);
     }
   }
-  ~Drawing() { suites->Release(); }
-  static vxhost::HostOptions Quiet() {
-    vxhost::HostOptions options;
-    options.echoAlerts = false;
-    return options;
-  }
-  void Restore() {
-    for (size_t i = 0; i < paths.size(); ++i) paths[i]->segments = originals[i];
-  }
-
-  vxhost::Host host;
-  std::unique_ptr<vx::SuiteSet> suites;
-  std::vector<vxhost::Art*> paths;
-  std::vector<std::vector<vx::SegRecord>> originals;
 };
 
 void BM_MapSegmentRun(benchmark::State& state) {

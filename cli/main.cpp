@@ -7,6 +7,7 @@
 #include "commands/actions.h"
 #include "commands/convert.h"
 #include "commands/effect.h"
+#include "commands/fractalize.h"
 #include "commands/gallery.h"
 #include "commands/info.h"
 #include "commands/inspect.h"
@@ -98,6 +99,26 @@ int main(int argc, char** argv) {
   effect->add_flag("-v,--verbose", effectOptions.session.verbose, "print the plug-in's debugger output");
   effect->add_flag("-q,--quiet", effectOptions.session.quiet, "no progress messages");
 
+  vxcli::FractalizeOptions fractalizeOptions;
+  CLI::App* fractalize = app.add_subcommand(
+      "fractalize",
+      "Fractalize the selected paths: the values go into the dialog of the filter (or, with --live, of the live "
+      "effect), then OK is pressed. Fields: generator (1-14 or its name), genHeight (percent), level (1-14), "
+      "density (segments per inch, 0: no distortion), uneven (amount), unevenUnit (% or pt)");
+  fractalize->add_option("input", fractalizeOptions.input, "SVG file to read (- for standard input)")->required();
+  fractalize->add_option("-o,--output", fractalizeOptions.output, "SVG file to write (- for standard output)")->required();
+  fractalize->add_flag("--live", fractalizeOptions.live, "apply the live effect: the output keeps the source and the settings");
+  fractalize->add_option("--set", fractalizeOptions.sets, "FIELD=VALUE as typed into the dialog (repeatable)");
+  fractalize->add_option("--seed", fractalizeOptions.seed, "start the random sequence from N (the tick count it is taken from)")
+      ->check(CLI::Range(1u, 4294967295u));
+  fractalize->add_option("--select", fractalizeOptions.select, "ids of the elements to select (default: everything)")
+      ->expected(1, -1);
+  fractalize->add_option("--png", fractalizeOptions.png, "also render the result to this PNG file");
+  fractalize->add_option("--record", fractalizeOptions.record, "record the filter as an action into this file");
+  fractalize->add_option("--plugin", fractalizeOptions.session.pluginPath, "plug-in file to load (default: beside this program)");
+  fractalize->add_flag("-v,--verbose", fractalizeOptions.session.verbose, "print the plug-in's debugger output");
+  fractalize->add_flag("-q,--quiet", fractalizeOptions.session.quiet, "no progress messages");
+
   vxcli::ToolOptions toolOptions;
   CLI::App* tool = app.add_subcommand("tool", "use a distortion tool on an SVG file: press, drag through points, release");
   tool->add_option("tool", toolOptions.tool, "warp, wave, lens, craft, roughening, broom, metabrush, trail")->required();
@@ -167,6 +188,7 @@ int main(int argc, char** argv) {
       }
       return vxcli::RunEffect(effectOptions, std::cout, std::cerr);
     }
+    if (fractalize->parsed()) return vxcli::RunFractalize(fractalizeOptions, std::cerr);
     if (tool->parsed()) return vxcli::RunTool(toolOptions, std::cerr);
     if (regenerate->parsed()) return vxcli::RunRegenerate(regenerateOptions, std::cerr);
     if (gallery->parsed()) return vxcli::RunGallery(galleryOptions, std::cout, std::cerr);

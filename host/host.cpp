@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "document/document.h"
+#include "live_effects.h"
 #include "platform/debug_output.h"
 #include "plugin_loader.h"
 #include "suites/suite_tables.h"
@@ -20,7 +21,7 @@ void ReceiveDebugOutput(void* context, const char* text) {
 
 }  // namespace
 
-Host::Host(HostOptions options) : options_(options) {
+Host::Host(HostOptions options) : options_(options), liveEffects_(std::make_unique<LiveEffects>(*this)) {
   if (gCurrent != nullptr) throw std::logic_error("only one host may exist at a time");
   gCurrent = this;
   log_.echoAlerts = options_.echoAlerts;
@@ -142,6 +143,11 @@ ai::Code Host::UpdateLiveObjects() {
     const std::vector<Art*> changed = document_->TakeChangedLive();
     if (changed.empty()) break;
     for (Art* live : changed) {
+      if (live->live != nullptr && live->live->IsLiveEffect()) {
+        const ai::Code code = liveEffects_->GoLive(live);
+        if (first == ai::kNoError) first = code;
+        continue;
+      }
       PluginGroupRecord* group = nullptr;
       for (const auto& record : app_.pluginGroups())
         if (record->name == live->live->groupName) group = record.get();

@@ -27,6 +27,7 @@ namespace vxhost {
 
 class LoadedPlugin;
 class Document;
+class LiveEffects;
 
 struct HostOptions {
   int32_t majorVersion = 16;  // the host's major version as the runtime suite reports it
@@ -108,6 +109,8 @@ class Host {
   AppRegistry& app() { return app_; }
   // Registered actions, the recording switch and the recorded events.
   ActionManager& actions() { return actions_; }
+  // Filters and live effects run for a person; live-effect objects rebuilt.
+  LiveEffects& liveEffects() { return *liveEffects_; }
   // The screen, the host's main window and the keyboard; panels and preferences.
   platform::ui::Desktop& desktop() { return desktop_; }
   PanelRegistry& panels() { return panels_; }
@@ -159,6 +162,7 @@ class Host {
   RandomGenerator random_;
   AppRegistry app_;
   ActionManager actions_;
+  std::unique_ptr<LiveEffects> liveEffects_;
   platform::ui::Desktop desktop_;
   PanelRegistry panels_{desktop_};
   Preferences preferences_;

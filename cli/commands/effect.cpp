@@ -11,6 +11,7 @@
 #include "frame/effect_table.h"
 #include "frame/error_messages.h"
 #include "gallery/gallery_files.h"
+#include "palette_input.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/ui_driver.h"
 #include "presets/field_values.h"
@@ -74,52 +75,6 @@ platform::ui::Dialog* PaletteIn(vxhost::Host& host) {
   for (platform::ui::Dialog* dialog : host.desktop().Dialogs())
     if (dialog->Parent() == panel->inside) return dialog;
   return nullptr;
-}
-
-bool ParseSwitch(const std::string& text, bool* on) {
-  for (const char* yes : {"1", "on", "yes", "true"})
-    if (text == yes) return *on = true, true;
-  for (const char* no : {"0", "off", "no", "false"})
-    if (text == no) return *on = false, true;
-  return false;
-}
-
-// Puts a value into a field's control as a person would: typing, ticking,
-// picking or pressing.
-void TypeValue(platform::ui::ScriptedUser& user, platform::ui::Dialog& palette, const vx::FieldSpec& field,
-               const std::string& value) {
-  const vx::ControlIds& ids = field.controls;
-  int32_t result = platform::ui::kUiOk;
-  platform::ui::Control* control = ids.edit != 0 ? palette.Item(ids.edit) : nullptr;
-  if (control != nullptr && control->Kind() == platform::ui::ControlClass::kEdit) {
-    result = user.TypeAndLeave(palette, ids.edit, value);
-  } else if (control != nullptr && control->Kind() == platform::ui::ControlClass::kCheckBox) {
-    bool on = false;
-    if (!ParseSwitch(value, &on)) throw Usage(std::string(field.name) + " is on or off (got '" + value + "')");
-    if ((control->Check() != 0) != on) result = user.Click(palette, ids.edit);
-  } else if (control != nullptr && control->IsList() == false && !control->Items().empty()) {
-    char* end = nullptr;
-    const long index = std::strtol(value.c_str(), &end, 10);
-    result = *end == '\0' && !value.empty() ? user.PickItem(palette, ids.edit, static_cast<int32_t>(index - field.minimum))
-                                            : user.PickItem(palette, ids.edit, value);
-  } else if (ids.buttons != nullptr) {
-    int32_t chosen = -1, count = 0;
-    for (; ids.buttons[count] != 0; ++count) {
-      const platform::ui::Control* button = palette.Item(ids.buttons[count]);
-      if (button != nullptr && button->Text() == value) chosen = count;
-    }
-    char* end = nullptr;
-    const long number = std::strtol(value.c_str(), &end, 10);
-    if (chosen < 0 && *end == '\0' && !value.empty()) chosen = static_cast<int32_t>(number - field.minimum);
-    if (chosen < 0 || chosen >= count) throw Usage(std::string(field.name) + " has no choice '" + value + "'");
-    result = user.Click(palette, ids.buttons[chosen]);
-  } else {
-    throw Usage(std::string(field.name) + " has no control on the palette");
-  }
-  if (result == platform::ui::kUiDisabled)
-    throw Usage(std::string(field.name) + " is disabled on the palette now (a switch or mode it depends on is off)");
-  if (result == platform::ui::kUiBadItem) throw Usage(std::string(field.name) + " has no choice '" + value + "'");
-  if (result != platform::ui::kUiOk) throw Failed(std::string(field.name) + ": the palette refused the value");
 }
 
 void Press(platform::ui::ScriptedUser& user, platform::ui::Dialog& palette, int32_t id, const char* what) {
@@ -197,7 +152,11 @@ int Run(const EffectOptions& options, std::ostream& out, std::ostream& err) {
         chosen = host.panels().UserPicksFlyoutItem(*panel, flyoutItem.id);
     if (!chosen) throw Usage(options.effect + " has no preset '" + options.preset + "'");
   }
-  for (const auto& [field, value] : values) TypeValue(user, *palette, *field, value);
+  try {
+    for (const auto& [field, value] : values) TypeFieldValue(user, *palette, *field, value);
+  } catch (const PaletteInputError& error) {
+    throw EffectError(error.what(), error.usage);
+  }
   const size_t alertsBefore = host.log().alerts().size();
   host.actions().SetRecording(!options.record.empty());
   Press(user, *palette, kApplyButton, "Apply");

@@ -5,6 +5,7 @@
 
 #include "document/document.h"
 #include "document/document_compare.h"
+#include "svg/svg_live_effect.h"
 #include "svg/svg_io.h"
 
 namespace vxcli {
@@ -75,7 +76,11 @@ void PrintArt(const vxhost::Art& art, int depth, std::ostream& out) {
       if (art.clipped) out << " (clipped)";
       break;
     case ai::art_kind::kPluginGroup:
-      if (art.live) {
+      if (art.live && art.live->IsLiveEffect()) {
+        out << ": live effect '" << art.live->effectName << "', parameters "
+            << vxhost::svg::DictionaryText(art.live->parameters) << ", kept "
+            << vxhost::svg::DictionaryText(art.live->instance);
+      } else if (art.live) {
         out << ": '" << art.live->groupName << "'";
         if (art.live->dataType != -1)
           out << ", data " << art.live->dataType << "/" << art.live->dataSubtype << " (" << art.live->data.size()

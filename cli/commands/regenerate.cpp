@@ -118,7 +118,8 @@ RegenerateSummary RegenerateLiveObjects(Session& session) {
       KeptLiveObject kept;
       kept.id = entry.art->svg.id;
       kept.number = entry.number;
-      kept.groupName = entry.art->live ? entry.art->live->groupName : std::string();
+      const vxhost::LiveData* data = entry.art->live.get();
+      kept.groupName = data == nullptr ? std::string() : data->IsLiveEffect() ? data->effectName : data->groupName;
       kept.registered = Registered(host, kept.groupName);
       summary.kept.push_back(std::move(kept));
     }

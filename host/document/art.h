@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "document/dictionary.h"
 #include "frame/host/art_records.h"
 #include "frame/host/suites.h"
 
@@ -33,13 +34,20 @@ struct SvgExtras {
   double strokeOpacity = 1.0;
 };
 
-// The live-object part of a plugin group (kind 10).
+// The live-object part of a plugin group (kind 10). Art that carries a live
+// effect is a live object too: its effect's name instead of a group name, the
+// effect's parameters and what the effect keeps beside them.
 struct LiveData {
   std::string groupName;  // the plugin group's registered name
   std::string description;
   int32_t dataType = -1;  // the stored block's type and sub-type; -1 when nothing is stored
   int32_t dataSubtype = -1;
   std::string data;       // the stored block
+
+  std::string effectName;  // the live effect's registered name; empty for a plugin group
+  Dictionary parameters;
+  Dictionary instance;
+  bool IsLiveEffect() const { return !effectName.empty(); }
 };
 
 class Art {

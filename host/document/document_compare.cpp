@@ -135,7 +135,11 @@ class Comparer {
       const LiveData& lb = *b.live;
       if (!Text(la.groupName, lb.groupName, "live group") || !Text(la.description, lb.description, "live description") ||
           !Int(la.dataType, lb.dataType, "live data type") || !Int(la.dataSubtype, lb.dataSubtype, "live data subtype") ||
-          !Text(la.data, lb.data, "live data"))
+          !Text(la.data, lb.data, "live data") || !Text(la.effectName, lb.effectName, "live effect") ||
+          !Same(la.parameters == lb.parameters, "live effect parameters", std::to_string(la.parameters.size()) + " entries",
+                std::to_string(lb.parameters.size()) + " entries") ||
+          !Same(la.instance == lb.instance, "live effect instance data", std::to_string(la.instance.size()) + " entries",
+                std::to_string(lb.instance.size()) + " entries"))
         return false;
     }
     if (!Children(a, b)) return false;

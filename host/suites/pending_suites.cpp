@@ -12,8 +12,6 @@ namespace vxhost {
   }
 VX_PENDING_SUITE(ColorConversionSuite)
 VX_PENDING_SUITE(ColorSpaceSuite)
-VX_PENDING_SUITE(DictionarySuite)
-VX_PENDING_SUITE(RealBezierSuite)
 VX_PENDING_SUITE(URLSuite)
 #undef VX_PENDING_SUITE
 

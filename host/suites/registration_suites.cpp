@@ -10,6 +10,10 @@
 #include "suites/suite_tables.h"
 
 namespace vxhost {
+
+// The live-effect suite's preview of parameters being edited (dictionary_suites.cpp).
+ai::Code UpdateLiveEffectParameters(ai::DictionaryRef parameters);
+
 namespace {
 
 constexpr ai::Code kCantConvert = ai::FourCC("UTF?");
@@ -347,7 +351,7 @@ const ai::PluginGroupSuite kPluginGroup = {AddPluginGroup, GetPluginGroupName, G
                                            GetEditArt,     GetResultArt,       GetDataType,       SetDataType,
                                            GetDataSize,    SetDataSize,        ReadData,          WriteData};
 const ai::FilterSuite kFilter = {AddFilter, GetFilterMenuItem};
-const ai::LiveEffectSuite kLiveEffect = {AddLiveEffect, AddLiveEffectMenuItem};
+const ai::LiveEffectSuite kLiveEffect = {AddLiveEffect, AddLiveEffectMenuItem, UpdateLiveEffectParameters};
 const ai::ToolSuite kTool = {AddTool, GetToolNumber, SetCursor};
 const ai::PluginSuite kPlugin = {GetOptions, SetOptions};
 

@@ -7,6 +7,7 @@
 
 #include "svg/svg_geometry.h"
 #include "svg/svg_io.h"
+#include "svg/svg_live_effect.h"
 #include "svg/svg_number.h"
 #include "svg/svg_shapes.h"
 #include "svg/svg_transform.h"
@@ -329,6 +330,8 @@ Art* SvgReader::ReadLive(pugi::xml_node node, const ComputedStyle& style, const 
   LiveData& live = *art->live;
   live.groupName = VxAttr(node, "live");
   if (const char* description = VxAttr(node, "description")) live.description = description;
+  ReadLiveEffectAttributes(VxAttr(node, "effect"), VxAttr(node, "effectParameters"), VxAttr(node, "effectInstance"),
+                           live);
   if (const char* data = VxAttr(node, "data")) {
     live.data = data;
     double type = -1, subtype = -1;

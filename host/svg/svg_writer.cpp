@@ -8,6 +8,7 @@
 #include "svg/path_data.h"
 #include "svg/svg_geometry.h"
 #include "svg/svg_io.h"
+#include "svg/svg_live_effect.h"
 #include "svg/svg_number.h"
 #include "svg/svg_paint.h"
 #include "svg/svg_transform.h"
@@ -446,6 +447,7 @@ void SvgWriter::WriteLive(const Art& art, pugi::xml_node parent) {
       Set(node, (vx_ + "dataSubtype").c_str(), std::to_string(art.live->dataSubtype));
       Set(node, (vx_ + "data").c_str(), art.live->data);
     }
+    for (const auto& [name, value] : LiveEffectAttributes(*art.live)) Set(node, (vx_ + name).c_str(), value);
   } else {
     Set(node, (vx_ + "live").c_str(), "");
   }

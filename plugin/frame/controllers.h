@@ -40,6 +40,22 @@ class ToolPaletteCtrlr : public VELLUMiX4Ctrlr {
   virtual const char* AnnotationText() const { return nullptr; }
 };
 
+// The controller of an effect that runs as a menu filter with a modal dialog and
+// as a live effect (Fractalize), in the order of its operations.
+class EffectCtrlr : public VELLUMiX4Ctrlr {
+ public:
+  // Runs the modal dialog; 0 for OK, 1 for Cancel.
+  virtual int32_t ShowDialog() = 0;
+  // Shows the result of the dialog's values on the document; `reproduce` repeats
+  // the last random sequence, otherwise a new one starts.
+  virtual ai::Code Preview(bool reproduce) = 0;
+  virtual ai::Code GetParameters(ai::FilterMessage& message) = 0;
+  virtual ai::Code EditParameters(ai::LiveEffectMessage& message) = 0;
+  virtual ai::Code Go(ai::FilterMessage& message) = 0;
+  virtual ai::Code GoLive(ai::LiveEffectMessage& message) = 0;
+  virtual ai::Code Reserved() { return ai::kNoError; }
+};
+
 // Factories by index; an index without a controller yields null.
 using EffectFactory = EffectPaletteCtrlr* (*)(int16_t effectIndex, void* record);
 using ToolFactory = ToolPaletteCtrlr* (*)(int16_t paletteIndex);

@@ -48,6 +48,8 @@ struct VELLUMiX4Globals {
   int16_t actionNumbers[kActionCount];
   char settingsFolder[kSettingsPathSize];  // UTF-8, ends with '/'
   int32_t presetEncoding;     // 1 UTF-8 or 17 platform encoding
+  int32_t fractalizeReproduce;  // 1: the next Fractalize computation repeats the last seed
+  int32_t fractalizeLastSeed;   // the seed of the last Fractalize computation
 };
 
 // The block of the running plug-in, or null before startup and after shutdown.

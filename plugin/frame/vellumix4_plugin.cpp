@@ -2,11 +2,13 @@
 
 #include <cstring>
 #include <exception>
+#include <new>
 
 #include "effects/framework/effect_actions.h"
 #include "effects/effect_controllers.h"
 #include "effects/framework/pg_ctrlr.h"
 #include "effects/framework/regenerate.h"
+#include "fractalize/fractalize_ctrlr.h"
 #include "frame/ai_error.h"
 #include "frame/error_messages.h"
 #include "frame/globals.h"
@@ -29,6 +31,15 @@ MainObjectFields& CurrentMainFields() {
   static MainObjectFields detached{};
   auto* main = dynamic_cast<VELLUMiX4Plugin*>(GlobalPlugin());
   return main != nullptr ? main->mainFields() : detached;
+}
+
+// A played Fractalize action: the record the action left goes to the controller.
+ai::Code PlayFractalizeAction(void* record, bool showDialog) {
+  auto* main = dynamic_cast<VELLUMiX4Plugin*>(GlobalPlugin());
+  FractalizeEffectCtrlr* controller = main != nullptr ? main->FractalizeController() : nullptr;
+  if (controller == nullptr) return ai::kCantHappen;
+  if (record != &controller->record()) controller->record() = *static_cast<const FractalizeParams*>(record);
+  return controller->PlayAction(showDialog);
 }
 
 }  // namespace
@@ -85,10 +96,33 @@ ai::Code VELLUMiX4Plugin::Register() {
   return ai::kNoError;
 }
 
+ai::Code VELLUMiX4Plugin::OnApplicationStarted() {
+  FractalizeController();
+  return ai::kNoError;
+}
+
+FractalizeEffectCtrlr* VELLUMiX4Plugin::FractalizeController() {
+  if (main_.fractalizeController == nullptr && Globals() != nullptr) {
+    auto* controller = new (std::nothrow) FractalizeEffectCtrlr();
+    if (controller != nullptr && !controller->ready()) {
+      delete controller;
+      controller = nullptr;
+    }
+    main_.fractalizeController = controller;
+  }
+  return main_.fractalizeController;
+}
+
+void VELLUMiX4Plugin::DeleteFractalizeController() {
+  delete main_.fractalizeController;
+  main_.fractalizeController = nullptr;
+}
+
 ai::Code VELLUMiX4Plugin::OnShutdown(ai::InterfaceMessage* message) {
   CloseHelp();
   CloseToolPalette();
   CloseEffectPalette();
+  DeleteFractalizeController();
   for (PanelKind kind : {PanelKind::kTool, PanelKind::kEffect, PanelKind::kHelp}) SaveAndDisposePanel(kind);
   FreeGlobals();
   main_.globals = nullptr;
@@ -110,6 +144,7 @@ void VELLUMiX4Plugin::SetGlobalPlugin(Plugin* plugin) {
   InstallToolControllers();
   if (GetToolPaletteFactory() == nullptr) SetToolPaletteFactory(MakeToolPalette);
   if (GetActionApplier() == nullptr) SetActionApplier(&ApplyPlayedAction);
+  if (GetFractalizeActionPlayer() == nullptr) SetFractalizeActionPlayer(&PlayFractalizeAction);
 }
 
 ai::Code VELLUMiX4Plugin::HandleMessage(const char* caller, const char* selector, void* message) {
@@ -180,6 +215,11 @@ ai::Code VELLUMiX4Plugin::OnNotify(ai::NotifierMessage* message) {
       globals->effectInProcess = globals->currentEffect;
       return main_.effectController->LoadFromSelection(false);
     }
+    return ai::kNoError;
+  }
+  if (type == ai::notifier_types::kApplicationShutdown) {
+    // The last setting is saved while the host still runs.
+    DeleteFractalizeController();
     return ai::kNoError;
   }
   if (type == "KwDL VELLUMiX4 Internal Notifier") {
@@ -307,28 +347,55 @@ ai::Code VELLUMiX4Plugin::OnDoAction(ai::ActionMessage* message) {
   return PlayAction(*message);
 }
 
-// The Fractalize filter and live effect reach their controller here; until it
-// exists they are accepted and nothing happens.
-ai::Code VELLUMiX4Plugin::OnFilterGetParameters(ai::FilterMessage* message) {
-  VELLUMiX4Globals* globals = Globals();
-  if (globals == nullptr || message->filter != globals->fractalizeFilter) return ai::kUnhandledMessage;
-  return ai::kNoError;
+namespace {
+
+bool OurFilter(const ai::FilterMessage* message) {
+  const VELLUMiX4Globals* globals = Globals();
+  return globals != nullptr && message->filter == globals->fractalizeFilter;
 }
 
-ai::Code VELLUMiX4Plugin::OnFilterGo(ai::FilterMessage* message) { return OnFilterGetParameters(message); }
+bool OurEffect(const ai::LiveEffectMessage* message) {
+  const VELLUMiX4Globals* globals = Globals();
+  return globals != nullptr && message->effect == globals->fractalizeEffect;
+}
+
+enum class OnFailure { kReturn, kShow };
+
+// A message about the Fractalize filter or live effect goes to its controller.
+template <class Call>
+ai::Code ToFractalize(VELLUMiX4Plugin& main, bool ours, OnFailure failure, Call call) {
+  if (!ours) return ai::kUnhandledMessage;
+  FractalizeEffectCtrlr* controller = main.FractalizeController();
+  const ai::Code code = controller != nullptr ? call(*controller) : ai::kCantAllocate;
+  if (failure == OnFailure::kShow) ShowErrorCode(code);
+  return code;
+}
+
+}  // namespace
+
+// A failed Go or Go Live is shown to the user.
+ai::Code VELLUMiX4Plugin::OnFilterGetParameters(ai::FilterMessage* message) {
+  return ToFractalize(*this, OurFilter(message), OnFailure::kReturn,
+                      [message](FractalizeEffectCtrlr& c) { return c.GetParameters(*message); });
+}
+
+ai::Code VELLUMiX4Plugin::OnFilterGo(ai::FilterMessage* message) {
+  return ToFractalize(*this, OurFilter(message), OnFailure::kShow,
+                      [message](FractalizeEffectCtrlr& c) { return c.Go(*message); });
+}
 
 ai::Code VELLUMiX4Plugin::OnLiveEffectEditParameters(ai::LiveEffectMessage* message) {
-  VELLUMiX4Globals* globals = Globals();
-  if (globals == nullptr || message->effect != globals->fractalizeEffect) return ai::kUnhandledMessage;
-  return ai::kNoError;
+  return ToFractalize(*this, OurEffect(message), OnFailure::kReturn,
+                      [message](FractalizeEffectCtrlr& c) { return c.EditParameters(*message); });
 }
 
 ai::Code VELLUMiX4Plugin::OnLiveEffectGoLive(ai::LiveEffectMessage* message) {
-  return OnLiveEffectEditParameters(message);
+  return ToFractalize(*this, OurEffect(message), OnFailure::kShow,
+                      [message](FractalizeEffectCtrlr& c) { return c.GoLive(*message); });
 }
 
 ai::Code VELLUMiX4Plugin::OnLiveEffectInterpolateParameters(ai::LiveEffectMessage* message) {
-  return OnLiveEffectEditParameters(message);
+  return OurEffect(message) ? ai::kNoError : ai::kUnhandledMessage;
 }
 
 int16_t VELLUMiX4Plugin::ToolOfHandle(ai::ToolHandle tool) {

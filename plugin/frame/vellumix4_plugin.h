@@ -12,6 +12,7 @@
 namespace vx {
 
 class HelpCtrlr;
+class FractalizeEffectCtrlr;
 
 // The main object's own fields beyond Plugin's, in one plain record (see
 // ReattachMainObject).
@@ -24,6 +25,7 @@ struct MainObjectFields {
   ai::NotifierHandle notifiers[7];       // the notifiers but the selection's, in registration order
   PalettePanel panels[kPanelKindCount];  // tool, effect and help panels, made on first use
   HelpCtrlr* helpController;             // the help palette's controller, null while closed
+  FractalizeEffectCtrlr* fractalizeController;  // from the application's start to its shutdown
 };
 
 class VELLUMiX4Plugin : public Plugin {
@@ -34,6 +36,7 @@ class VELLUMiX4Plugin : public Plugin {
 
   ai::Code OnStartup(ai::InterfaceMessage* message) override;
   ai::Code OnShutdown(ai::InterfaceMessage* message) override;
+  ai::Code OnApplicationStarted() override;
   ai::Code OnNotify(ai::NotifierMessage* message) override;
   ai::Code OnMenuGo(ai::MenuMessage* message) override;
   ai::Code OnMenuUpdate(ai::MenuMessage* message) override;
@@ -55,6 +58,9 @@ class VELLUMiX4Plugin : public Plugin {
   ai::Code HandleMessage(const char* caller, const char* selector, void* message) override;
   void SetGlobalPlugin(Plugin* plugin) override;
 
+  // The Fractalize controller, made now if the application's start did not make it.
+  FractalizeEffectCtrlr* FractalizeController();
+
   const MainObjectFields& mainFields() const { return main_; }
   MainObjectFields& mainFields() { return main_; }
 
@@ -65,6 +71,7 @@ class VELLUMiX4Plugin : public Plugin {
   // effect closes instead.
   ai::Code OpenEffectPalette(int16_t index, bool toggle);
   void CloseEffectPalette();
+  void DeleteFractalizeController();
   void CloseToolPalette();
   void RefreshPalettes(int32_t flags);
   ai::Code ReadRulerUnit();

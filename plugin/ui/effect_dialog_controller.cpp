@@ -61,6 +61,12 @@ void EffectDialogController::FillPresets() {
                                          false});
 }
 
+ai::Code EffectDialogController::UsePreset(int32_t index) {
+  if (ai::Code code = owner_.LoadPreset(index)) return code;
+  Refresh(refresh::kPresetFromMenu);
+  return owner_.PreviewOn() ? owner_.Preview() : ai::kNoError;
+}
+
 void EffectDialogController::ChoosePopupItem(int32_t id) {
   ai::Code code = ai::kNoError;
   if (id == effect_dialog::kAbout) {
@@ -68,23 +74,17 @@ void EffectDialogController::ChoosePopupItem(int32_t id) {
     return;
   }
   if (id == effect_dialog::kEditPresets) {
-    code = owner_.EditPresets();
+    // A preset double-clicked in the preset dialog is used as if picked here.
+    code = owner_.EditPresets([this](int32_t index) { return UsePreset(index); });
     FillPresets();
   } else if (id == effect_dialog::kDefaultSetting) {
-    code = owner_.LoadPreset(-2);
+    code = UsePreset(-2);
   } else if (id >= effect_dialog::kFirstPreset) {
-    code = owner_.LoadPreset(id - effect_dialog::kFirstPreset);
+    code = UsePreset(id - effect_dialog::kFirstPreset);
   } else {
     return;
   }
-  if (code != ai::kNoError) {
-    ShowErrorCode(code);
-    return;
-  }
-  if (id != effect_dialog::kEditPresets) {
-    Refresh(refresh::kPresetFromMenu);
-    if (owner_.PreviewOn()) owner_.Preview();
-  }
+  if (code != ai::kNoError) ShowErrorCode(code);
 }
 
 void EffectDialogController::OnPaletteCommand(int32_t id, platform::ui::Notify code) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,8 @@ class EffectDialogOwner {
   virtual std::vector<std::string> PresetNames() = 0;
   // Loads preset `index`; -2 loads the default setting.
   virtual ai::Code LoadPreset(int32_t index) = 0;
-  virtual ai::Code EditPresets() = 0;
+  // Opens the preset dialog; `usePreset` is what choosing a preset there does.
+  virtual ai::Code EditPresets(std::function<ai::Code(int32_t index)> usePreset) = 0;
 };
 
 class EffectDialogController : public VELLUMiX4ViewController {
@@ -53,6 +55,8 @@ class EffectDialogController : public VELLUMiX4ViewController {
  private:
   void FillPresets();
   void ChoosePopupItem(int32_t id);
+  // Loads preset `index` (-2: the default setting), shows it and previews it.
+  ai::Code UsePreset(int32_t index);
 
   EffectDialogOwner& owner_;
   platform::ui::PopupMenu popup_;

@@ -335,6 +335,7 @@ void SetActionApplier(ActionApplier applier) { gApplier = applier; }
 ActionApplier GetActionApplier() { return gApplier; }
 
 void SetFractalizeActionPlayer(FractalizeActionPlayer player) { gFractalizePlayer = player; }
+FractalizeActionPlayer GetFractalizeActionPlayer() { return gFractalizePlayer; }
 
 ai::Code PlayAction(const ai::ActionMessage& message) {
   VELLUMiX4Globals* globals = Globals();

@@ -101,6 +101,7 @@ ActionApplier GetActionApplier();
 // filter with the record.
 using FractalizeActionPlayer = ai::Code (*)(void* record, bool showDialog);
 void SetFractalizeActionPlayer(FractalizeActionPlayer player);
+FractalizeActionPlayer GetFractalizeActionPlayer();
 
 // "Action Manager" / "Do Action": the user data names the action; its values
 // are read into a copy of the record, which replaces the effect's record and

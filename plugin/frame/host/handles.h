@@ -22,6 +22,7 @@ using ToolHandle = struct ToolOpaque*;
 using FilterHandle = struct FilterOpaque*;
 using LiveEffectHandle = struct LiveEffectOpaque*;
 using ActionParamsRef = struct ActionParamsOpaque*;
+using DictionaryRef = struct DictionaryOpaque*;
 using PanelHandle = struct PanelOpaque*;
 using FlyoutMenuHandle = struct FlyoutMenuOpaque*;
 // A window of the platform's window system (a dialog, a panel's inside).

@@ -85,6 +85,12 @@ struct ToolMessage {
 struct LiveEffectMessage {
   MessageHeader d;
   LiveEffectHandle effect;
+  // "Edit Parameters" and "Go Live": the effect's parameters as the art keeps them.
+  DictionaryRef parameters;
+  // "Go Live": what the effect keeps with the art beside its parameters.
+  DictionaryRef instanceInfo;
+  // "Go Live": the art to work on (a copy of the source art); the effect changes it in place.
+  ArtHandle art;
 };
 
 struct AnnotatorMessage {

@@ -404,6 +404,10 @@ struct LiveEffectSuite {
   // A menu item for the effect under `category` with `title` (UTF-8).
   Code (*addMenuItem)(LiveEffectHandle effect, const char* name, const char* category, const char* title,
                       MenuItemHandle* item);
+  // While "Edit Parameters" runs: the art being edited takes the parameters as
+  // they are now and is regenerated at once (a preview). `parameters` is the
+  // dictionary of that message.
+  Code (*updateParameters)(DictionaryRef parameters);
 };
 
 struct ToolData {
@@ -559,12 +563,30 @@ struct ActionManagerSuite {
   Code (*recordEvent)(const char* name, ActionParamsRef values);
 };
 
+// Dictionaries of keyed values that the host keeps with art (a live effect's
+// parameters, and what the effect keeps beside them). Keys are UTF-8 words.
+constexpr Code kNoSuchEntry = FourCC("ENT?");     // the dictionary has no value under the key
+constexpr Code kWrongEntryType = FourCC("ETY?");  // the value under the key is of another type
+struct DictionarySuite {
+  Code (*isKnown)(DictionaryRef dictionary, const char* key, int32_t* known);
+  Code (*getInteger)(DictionaryRef dictionary, const char* key, int32_t* value);
+  Code (*setInteger)(DictionaryRef dictionary, const char* key, int32_t value);
+  // A whole number under the key reads as a real too.
+  Code (*getReal)(DictionaryRef dictionary, const char* key, double* value);
+  Code (*setReal)(DictionaryRef dictionary, const char* key, double value);
+};
+
+// Cubic Bezier curves given as their four control points P0..P3.
+struct RealBezierSuite {
+  // The curve's length, measured along a polyline that departs from the curve by
+  // at most `flatness` points.
+  Code (*length)(const RealPoint* points, double flatness, double* length);
+};
+
 // Suites this system acquires whose operations are added as the code that calls
 // them is written.
 struct ColorConversionSuite {};
 struct ColorSpaceSuite {};
-struct DictionarySuite {};
-struct RealBezierSuite {};
 struct URLSuite {};
 
 }  // namespace ai

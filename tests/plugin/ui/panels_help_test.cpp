@@ -164,7 +164,7 @@ class FakeFilter : public vx::EffectDialogOwner {
   ai::Code Preview() override { return ++previews, ai::kNoError; }
   std::vector<std::string> PresetNames() override { return {"柔らかい", "Sharp"}; }
   ai::Code LoadPreset(int32_t index) override { return loaded.push_back(index), ai::kNoError; }
-  ai::Code EditPresets() override { return ++edits, ai::kNoError; }
+  ai::Code EditPresets(std::function<ai::Code(int32_t)>) override { return ++edits, ai::kNoError; }
 };
 
 TEST_F(PanelTest, EffectDialogOpensCentredWhenItsPlaceIsOffScreen) {

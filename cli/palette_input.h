@@ -1,0 +1,29 @@
+// Values put into a palette or dialog control the way a person does it: typed
+// into an edit field, ticked, picked from a list, or pressed on a button.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "platform/ui/dialog.h"
+#include "platform/ui/ui_driver.h"
+#include "presets/record_schema.h"
+
+namespace vxcli {
+
+// A value the control does not take. `usage` marks a mistake in what was asked
+// (no such choice, a disabled control); otherwise the dialog refused it.
+class PaletteInputError : public std::runtime_error {
+ public:
+  PaletteInputError(const std::string& message, bool usage) : std::runtime_error(message), usage(usage) {}
+  bool usage;
+};
+
+// Puts `value` into the control of `field`: an edit field takes the text, a
+// check box "on"/"off", a list its item's text or the field's value, radio and
+// image buttons their caption or the value, a button that steps through the
+// choices is pressed until it shows the value. Throws PaletteInputError.
+void TypeFieldValue(platform::ui::ScriptedUser& user, platform::ui::Dialog& dialog, const vx::FieldSpec& field,
+                    const std::string& value);
+
+}  // namespace vxcli

@@ -1,5 +1,6 @@
 #include "commands/gallery.h"
 
+#include <cstddef>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -12,7 +13,7 @@
 #include "commands/regenerate.h"
 #include "commands/tool.h"
 #include "document/document.h"
-#include "effects/neon/neon_params.h"
+#include "presets/record_registry.h"
 #include "frame/effect_table.h"
 #include "gallery/gallery_files.h"
 #include "gallery/gallery_index.h"
@@ -64,22 +65,28 @@ std::string RegisteredGroupName(Session& session, int16_t effectIndex) {
   throw std::runtime_error("the plug-in registered no plugin group for " + stem);
 }
 
-// Live Neon's parameter text: the defaults with the page's values typed in.
-std::string NeonParameterText(const GalleryPage& page) {
-  vx::NeonPGParams params{};
-  vx::SetRecordDefaults(vx::kNeonPGParamsSpec, &params, "");
+// An effect's parameter text: its defaults with the page's values typed in.
+std::string ParameterText(const vx::RecordKind& kind, const GalleryPage& page) {
+  const vx::RecordSpec& spec = *kind.spec;
+  std::vector<std::max_align_t> storage((spec.size + sizeof(std::max_align_t) - 1) / sizeof(std::max_align_t));
+  vx::SetRecordDefaults(spec, storage.data(), "");
   for (const std::string& set : page.sets) {
     const size_t equals = set.find('=');
-    const vx::FieldSpec* field =
-        equals == std::string::npos ? nullptr : vx::FindField(vx::kNeonPGParamsSpec, set.substr(0, equals).c_str());
+    const vx::FieldSpec* field = equals == std::string::npos ? nullptr : vx::FindField(spec, set.substr(0, equals).c_str());
     std::string error;
-    if (field == nullptr || !vx::SetFieldFromText(vx::kNeonPGParamsSpec, *field, &params, set.substr(equals + 1),
-                                                  ai::ruler_unit::kPoints, &error))
+    if (field == nullptr ||
+        !vx::SetFieldFromText(spec, *field, storage.data(), set.substr(equals + 1), ai::ruler_unit::kPoints, &error))
       throw std::runtime_error(page.name + ": cannot set " + set + (error.empty() ? "" : ": " + error));
   }
   std::string text;
-  vx::WriteRecordText(vx::kNeonPGParamsSpec, &params, "", text);
+  vx::WriteRecordText(spec, storage.data(), "", text);
   return text;
+}
+
+const vx::RecordKind& EffectKind(const GalleryPage& page) {
+  const vx::RecordKind* kind = vx::FindKindByName(page.subject);
+  if (kind == nullptr || kind->effectIndex < 0) throw std::runtime_error(page.name + ": no effect " + page.subject);
+  return *kind;
 }
 
 std::unique_ptr<vxhost::Document> Read(const GalleryPage& page, const std::string& svg, std::ostream& err,
@@ -95,33 +102,40 @@ std::unique_ptr<vxhost::Document> Read(const GalleryPage& page, const std::strin
 // is, then worked on through the plug-in as a person would.
 std::unique_ptr<vxhost::Document> MakePage(Session& session, const GalleryPage& page, std::ostream& err,
                                            bool quiet) {
+  const std::vector<gallery::SampleObject> art = page.art ? page.art() : std::vector<gallery::SampleObject>{};
   std::string svg;
-  switch (page.kind) {
-    case PageKind::kNeonSample: svg = gallery::PlainDocument(gallery::NeonSources()); break;
-    case PageKind::kNeon:
-      svg = gallery::LiveDocument(gallery::NeonSources(), RegisteredGroupName(session, vx::kNeonEffect),
-                                  NeonParameterText(page));
-      break;
-    case PageKind::kToolSample:
-    case PageKind::kWarp: svg = gallery::ToolSampleDocument(); break;
+  if (page.kind == PageKind::kLiveEffect) {
+    const vx::RecordKind& kind = EffectKind(page);
+    svg = gallery::LiveDocument(art, RegisteredGroupName(session, kind.effectIndex), ParameterText(kind, page));
+  } else {
+    svg = gallery::PlainDocument(art);
   }
   vxhost::Document& open = OpenReadDocument(session, Read(page, svg, err, quiet));
-  if (page.kind == PageKind::kNeon) {
-    const RegenerateSummary summary = RegenerateLiveObjects(session);
-    if (!summary.kept.empty()) throw std::runtime_error(page.name + ": " + KeptMessage(summary.kept.front()));
-  }
-  if (page.kind == PageKind::kWarp) {
-    SelectArt(open, {});
-    ToolUse use;
-    use.tool = "warp";
-    for (const auto& [x, y] : gallery::WarpDrag()) use.points.push_back({x, -y});
-    use.sets = page.sets;
-    try {
-      UseTool(session, use);
-    } catch (const ToolUseError& error) {
-      throw std::runtime_error(page.name + ": " + error.what());
+  switch (page.kind) {
+    case PageKind::kSample: break;
+    case PageKind::kLiveEffect: {
+      const RegenerateSummary summary = RegenerateLiveObjects(session);
+      if (!summary.kept.empty()) throw std::runtime_error(page.name + ": " + KeptMessage(summary.kept.front()));
+      break;
     }
-    open.ClearSelection();
+    case PageKind::kTool: {
+      SelectArt(open, {});
+      ToolUse use;
+      use.tool = page.subject;
+      for (const auto& [x, y] : page.drag) use.points.push_back({x, -y});
+      use.modifiers = page.modifiers;
+      use.sets = page.sets;
+      try {
+        UseTool(session, use);
+      } catch (const ToolUseError& error) {
+        throw std::runtime_error(page.name + ": " + error.what());
+      }
+      open.ClearSelection();
+      break;
+    }
+    case PageKind::kCustom:
+      if (page.make) page.make(session, open, page);
+      break;
   }
   return session.host().CloseDocument();
 }
@@ -151,13 +165,15 @@ int Run(const GalleryOptions& options, std::ostream& out, std::ostream& err) {
     }
   }
 
-  // The pages of a section share one canvas, so they compare at one scale.
+  // The pages of a section share one canvas, so they compare at one scale,
+  // unless a page names a canvas of its own.
+  const auto canvasOf = [](const GalleryPage& page) { return page.canvas.empty() ? page.section : page.canvas; };
   std::map<std::string, gallery::Box> canvases;
-  for (const Made& page : made) canvases[page.page.section].Add(gallery::VisibleBounds(*page.document));
+  for (const Made& page : made) canvases[canvasOf(page.page)].Add(gallery::VisibleBounds(*page.document));
 
   bool png = !options.noPng;
   for (Made& page : made) {
-    gallery::SetCanvas(*page.document, canvases[page.page.section], kCanvasMargin);
+    gallery::SetCanvas(*page.document, canvases[canvasOf(page.page)], kCanvasMargin);
     const std::string svgName = page.page.name + ".svg", pngName = page.page.name + ".png";
     vxhost::svg::WriteSvgFile(*page.document, (folder / svgName).string());
     page.entry = {page.page, svgName, ""};

@@ -84,19 +84,21 @@ std::string LiveDocument(const std::vector<SampleObject>& objects, const std::st
   return Document(body);
 }
 
-std::string ToolSampleDocument() {
-  std::string body;
-  body += "  <rect id=\"band-top\" x=\"40\" y=\"40\" width=\"180\" height=\"40\" fill=\"#e63946\"/>\n";
-  body += "  <rect id=\"band-middle\" x=\"40\" y=\"80\" width=\"180\" height=\"40\" fill=\"#f4d35e\"/>\n";
-  body += "  <rect id=\"band-bottom\" x=\"40\" y=\"120\" width=\"180\" height=\"40\" fill=\"#2a9d8f\"/>\n";
-  body += "  <path id=\"wave\" d=\"M40 60 C70 30 100 90 130 60 S190 30 220 60\" fill=\"none\" stroke=\"#ffffff\" "
-          "stroke-width=\"3\"/>\n";
-  body += "  <circle id=\"ring\" cx=\"85\" cy=\"110\" r=\"24\" fill=\"none\" stroke=\"#262626\" vx:stroke=\"gray 0.85\" "
-          "stroke-width=\"6\"/>\n";
-  body += "  <path id=\"star\" d=\"" + StarPath(165, 110, 32, 14) +
-          "\" fill=\"#1a75ff\" vx:fill=\"cmyk 0.9 0.3 0 0\" stroke=\"#000000\" vx:stroke=\"cmyk 0 0 0 1\" "
-          "stroke-width=\"2\" stroke-linejoin=\"round\"/>\n";
-  return Document(body);
+std::vector<SampleObject> ToolSampleObjects() {
+  return {
+      {"band-top", "<rect id=\"band-top\" x=\"40\" y=\"40\" width=\"180\" height=\"40\" fill=\"#e63946\"/>"},
+      {"band-middle", "<rect id=\"band-middle\" x=\"40\" y=\"80\" width=\"180\" height=\"40\" fill=\"#f4d35e\"/>"},
+      {"band-bottom", "<rect id=\"band-bottom\" x=\"40\" y=\"120\" width=\"180\" height=\"40\" fill=\"#2a9d8f\"/>"},
+      {"wave",
+       "<path id=\"wave\" d=\"M40 60 C70 30 100 90 130 60 S190 30 220 60\" fill=\"none\" stroke=\"#ffffff\" "
+       "stroke-width=\"3\"/>"},
+      {"ring",
+       "<circle id=\"ring\" cx=\"85\" cy=\"110\" r=\"24\" fill=\"none\" stroke=\"#262626\" vx:stroke=\"gray 0.85\" "
+       "stroke-width=\"6\"/>"},
+      {"star", "<path id=\"star\" d=\"" + StarPath(165, 110, 32, 14) +
+                   "\" fill=\"#1a75ff\" vx:fill=\"cmyk 0.9 0.3 0 0\" stroke=\"#000000\" vx:stroke=\"cmyk 0 0 0 1\" "
+                   "stroke-width=\"2\" stroke-linejoin=\"round\"/>"},
+  };
 }
 
 }  // namespace vxcli::gallery

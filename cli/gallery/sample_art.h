@@ -29,7 +29,7 @@ std::string LiveDocument(const std::vector<SampleObject>& objects, const std::st
 
 // The art the distortion tools are shown on: striped panels with a wave, a
 // ring and a star on them.
-std::string ToolSampleDocument();
+std::vector<SampleObject> ToolSampleObjects();
 
 // Text made safe for an XML attribute value or element content, line breaks
 // and tabs included.

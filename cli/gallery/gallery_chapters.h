@@ -1,0 +1,19 @@
+// The gallery's chapters in the order the index shows them; each is defined in
+// its own file under cli/gallery/chapters/.
+#pragma once
+
+#include "gallery/gallery_pages.h"
+
+namespace vxcli::gallery {
+
+GalleryChapter NeonChapter();
+GalleryChapter WarpChapter();
+GalleryChapter FractalizeChapter();
+
+inline constexpr GalleryChapter (*kChapters[])() = {
+    NeonChapter,
+    WarpChapter,
+    FractalizeChapter,
+};
+
+}  // namespace vxcli::gallery

@@ -20,5 +20,4 @@ add_custom_command(
   COMMENT "Embedding the plug-in's help pages, pictures, icons, cursors and menus"
   VERBATIM)
 
-target_sources(vx_plugin_core PRIVATE ${VX_EMBEDDED_SOURCE})
-target_sources(VELLUMiX4 PRIVATE ${VX_EMBEDDED_SOURCE})
+target_sources(vx_plugin_objects PRIVATE ${VX_EMBEDDED_SOURCE})

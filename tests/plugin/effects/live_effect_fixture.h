@@ -13,9 +13,11 @@
 #include "frame/suite_set.h"
 #include "presets/record_schema.h"
 #include "support/art_builder.h"
+#include "support/fault_sweep.h"
 #include "support/plugin_host.h"
 #include "support/settings_home.h"
 #include "support/suite_access.h"
+#include "svg/svg_io.h"
 
 extern "C" ai::Code PluginMain(const char* caller, const char* selector, void* message);
 
@@ -90,6 +92,26 @@ class LiveEffectTest : public ::testing::Test {
   ai::Code RebuildAfresh(vxhost::Art* live) {
     while (live->resultGroup->firstChild != nullptr) document.Dispose(live->resultGroup->firstChild);
     return Rebuild(live);
+  }
+
+  // Fails every host call of a rebuild of `live` in turn: each failure comes
+  // back as the rebuild's result, leaks no block and leaves a document that
+  // writes and reads; a rebuild afterwards gives the clean result again.
+  void SweepRebuild(vxhost::Art* live) {
+    const auto run = [&] { return RebuildAfresh(live); };
+    const std::vector<std::string> calls = RecordHostCalls(host, run);
+    const std::string clean = vxhost::svg::WriteSvg(document);
+    const std::vector<std::string> blocks = host.blocks().LiveNames();
+    const ai::Code failure = ai::FourCC("flt!");
+    // A refused free leaves its block by nature; reading the record text converts
+    // its angles without stopping on a failed conversion.
+    SweepHostCalls(host, calls, failure, {"FreeBlock", "DegreesToRadians"}, run, [&](ai::Code code, const std::string&) {
+      EXPECT_EQ(code, failure);
+      EXPECT_EQ(host.blocks().LiveNames(), blocks) << "no block leaks";
+      EXPECT_NO_THROW(vxhost::svg::ReadSvg(vxhost::svg::WriteSvg(document), "partial")) << "a sound document";
+    });
+    ASSERT_EQ(run(), ai::kNoError);
+    EXPECT_EQ(vxhost::svg::WriteSvg(document), clean) << "a rebuild after failures gives the same document";
   }
 
   // Children of `art`, bottom of the stacking order first.

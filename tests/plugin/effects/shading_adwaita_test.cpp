@@ -18,13 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 constexpr size_t kIconCount = 50;
 
-std::vector<fs::path> SomeIcons() {
-  const std::vector<fs::path> icons = vxtest::AdwaitaIcons();
-  std::vector<fs::path> spread;
-  for (size_t i = 0; i < icons.size() && spread.size() < kIconCount; i += std::max<size_t>(1, icons.size() / kIconCount))
-    spread.push_back(icons[i]);
-  return spread;
-}
 
 struct Case {
   const char* menu;
@@ -38,7 +31,7 @@ class ShadingAdwaita : public vxtest::EffectPaletteTest, public ::testing::WithP
 };
 
 TEST_P(ShadingAdwaita, IconsRenderReadBackLiveAndRebuildTheSame) {
-  const std::vector<fs::path> icons = SomeIcons();
+  const std::vector<fs::path> icons = vxtest::SpreadAdwaitaIcons(kIconCount);
   if (icons.empty()) GTEST_SKIP() << "adwaita-icon-theme is not installed; scripts/setup installs it";
   const bool render = vxtest::HaveRsvgConvert();
   std::string pattern = (fs::temp_directory_path() / "vx-shading-adwaita-XXXXXX").string();

@@ -9,7 +9,6 @@
 #include "effects/shadow/shadow_params.h"
 #include "frame/effect_table.h"
 #include "plugin/effects/live_effect_fixture.h"
-#include "support/fault_sweep.h"
 #include "svg/svg_io.h"
 
 namespace {
@@ -205,20 +204,7 @@ TEST_F(ShadowGeneratorTest, AFailureAnywhereInARebuildComesBackAndLeavesNothingB
   vxhost::Art* group = vxtest::AddArt(document, live->editGroup, ai::art_kind::kGroup);
   Square(group, 0, 0, 20, 2, Four(0, 1, 0, 0), Four(0, 0, 1, 0));
   Square(group, 30, 0, 20, 2, Four(0, 1, 0, 0), Four(0, 0, 1, 0));
-  const auto run = [&] { return RebuildAfresh(live); };
-  const std::vector<std::string> calls = vxtest::RecordHostCalls(host, run);
-  const std::string clean = vxhost::svg::WriteSvg(document);
-  const std::vector<std::string> blocks = host.blocks().LiveNames();
-  const ai::Code failure = ai::FourCC("flt!");
-  // A refused free leaves its block by nature; reading the record text converts
-  // its angles without stopping on a failed conversion.
-  vxtest::SweepHostCalls(host, calls, failure, {"FreeBlock", "DegreesToRadians"}, run, [&](ai::Code code, const std::string&) {
-    EXPECT_EQ(code, failure);
-    EXPECT_EQ(host.blocks().LiveNames(), blocks) << "no block leaks";
-    EXPECT_NO_THROW(vxhost::svg::ReadSvg(vxhost::svg::WriteSvg(document), "partial")) << "a sound document";
-  });
-  ASSERT_EQ(run(), ai::kNoError);
-  EXPECT_EQ(vxhost::svg::WriteSvg(document), clean) << "a rebuild after failures gives the same document";
+  SweepRebuild(live);
 }
 
 }  // namespace

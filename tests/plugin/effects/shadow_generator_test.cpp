@@ -170,6 +170,35 @@ TEST_F(ShadowGeneratorTest, AGroupIsClippedByOneCompoundPathOfAllItsOutlines) {
   }
 }
 
+// A container casts no shadow of its own but still clips: its children's
+// outlines join in one compound path, unless it holds text, whose outline
+// cannot be part of a compound path; then they go straight into the group.
+TEST_F(ShadowGeneratorTest, AContainersChildrenClipInACompoundPathUnlessItHoldsText) {
+  vxhost::Art* plain = MakeLive(Params(0.5, 0.5));
+  vxhost::Art* container = vxtest::AddArt(document, plain->editGroup, ai::art_kind::kContainer);
+  Square(container, 0, 0, 10, 1, Gray(1), Gray(0.5));
+  Square(container, 20, 0, 10, 1, Gray(1), Gray(0.5));
+  vxhost::Art* withText = MakeLive(Params(0.5, 0.5));
+  container = vxtest::AddArt(document, withText->editGroup, ai::art_kind::kContainer);
+  Square(container, 0, 0, 10, 1, Gray(1), Gray(0.5));
+  vxtest::AddArt(document, container, ai::art_kind::kText);
+  ASSERT_EQ(host.UpdateLiveObjects(), ai::kNoError);
+
+  const auto plainLayers = Layers(plain);
+  ASSERT_EQ(plainLayers.size(), 2u) << "the object and the clipping group, no shadow";
+  ASSERT_EQ(plainLayers[1]->Children().size(), 1u);
+  const vxhost::Art* compound = plainLayers[1]->firstChild;
+  ASSERT_EQ(compound->kind, ai::art_kind::kCompoundPath);
+  EXPECT_EQ(compound->Children().size(), 2u);
+
+  const auto textLayers = Layers(withText);
+  ASSERT_EQ(textLayers.size(), 2u);
+  std::vector<int16_t> kinds;
+  for (const vxhost::Art* clip : textLayers[1]->Children()) kinds.push_back(clip->kind);
+  EXPECT_EQ(kinds, (std::vector<int16_t>{ai::art_kind::kText, ai::art_kind::kPath}));
+  EXPECT_TRUE(textLayers[1]->clipped);
+}
+
 TEST_F(ShadowGeneratorTest, TheClippingGroupIsWrittenAsAClipPathAndReadBack) {
   vxhost::Art* live = MakeLive(Params(0.5, 0.5));
   Square(live->editGroup, 0, 0, 20, 2, Three(0, 0, 1), Three(1, 1, 0));

@@ -9,11 +9,15 @@ namespace vxcli::gallery {
 GalleryChapter NeonChapter();
 GalleryChapter WarpChapter();
 GalleryChapter FractalizeChapter();
+GalleryChapter ShadowChapter();
+GalleryChapter BorderChapter();
 
 inline constexpr GalleryChapter (*kChapters[])() = {
     NeonChapter,
     WarpChapter,
     FractalizeChapter,
+    ShadowChapter,
+    BorderChapter,
 };
 
 }  // namespace vxcli::gallery

@@ -66,6 +66,21 @@ std::vector<SampleObject> NeonSources() {
   };
 }
 
+std::vector<SampleObject> ShadingSources() {
+  return {
+      {"shade-card",
+       "<rect id=\"card\" x=\"25\" y=\"40\" width=\"110\" height=\"70\" rx=\"12\" fill=\"#ffd166\" "
+       "stroke=\"#d1495b\" stroke-width=\"8\"/>"},
+      {"shade-star",
+       "<path id=\"shade-star\" d=\"" + StarPath(215, 75, 45, 20) +
+           "\" fill=\"#d9f2ff\" vx:fill=\"cmyk 0.15 0 0 0\" stroke=\"#1a4d99\" vx:stroke=\"cmyk 0.9 0.5 0 0.1\" "
+           "stroke-width=\"6\" stroke-linejoin=\"round\"/>"},
+      {"shade-disc",
+       "<circle id=\"disc\" cx=\"330\" cy=\"75\" r=\"36\" fill=\"#d9d9d9\" vx:fill=\"gray 0.15\" "
+       "stroke=\"#333333\" vx:stroke=\"gray 0.8\" stroke-width=\"10\"/>"},
+  };
+}
+
 std::string PlainDocument(const std::vector<SampleObject>& objects) {
   std::string body;
   for (const SampleObject& object : objects) body += "  " + object.element + "\n";

@@ -18,6 +18,10 @@ struct SampleObject {
 // stroked, with a fill colour for the glow's core.
 std::vector<SampleObject> NeonSources();
 
+// The sources the shading effects are shown on: a rounded card (RGB), a star
+// (CMYK) and a disc (gray), each filled and stroked.
+std::vector<SampleObject> ShadingSources();
+
 // A document holding `objects` as they are.
 std::string PlainDocument(const std::vector<SampleObject>& objects);
 

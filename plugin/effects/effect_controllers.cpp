@@ -1,14 +1,17 @@
 // The live effects that exist, each by the row its own folder defines.
 #include "effects/effect_controllers.h"
 
+#include "effects/border/border_pg_ctrlr.h"
 #include "effects/framework/live_effect.h"
 #include "effects/neon/neon_pg_ctrlr.h"
+#include "effects/shadow/shadow_pg_ctrlr.h"
 
 namespace vx {
 
 // Rows installed already (a test's own generator or factory) are kept.
 void InstallEffectControllers() {
-  for (const LiveEffect* effect : {&kNeonLiveEffect}) InstallLiveEffect(*effect);
+  for (const LiveEffect* effect : {&kNeonLiveEffect, &kShadowLiveEffect, &kBorderLiveEffect})
+    InstallLiveEffect(*effect);
 }
 
 }  // namespace vx

@@ -21,4 +21,13 @@ inline std::vector<std::filesystem::path> AdwaitaIcons() {
   return icons;
 }
 
+// `count` icons spread evenly over the whole theme.
+inline std::vector<std::filesystem::path> SpreadAdwaitaIcons(size_t count) {
+  const std::vector<std::filesystem::path> icons = AdwaitaIcons();
+  std::vector<std::filesystem::path> spread;
+  for (size_t i = 0; i < icons.size() && spread.size() < count; i += std::max<size_t>(1, icons.size() / count))
+    spread.push_back(icons[i]);
+  return spread;
+}
+
 }  // namespace vxtest

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "effects/framework/art_children.h"
 #include "frame/suite_set.h"
 
 namespace vx {
@@ -9,18 +10,6 @@ namespace {
 
 constexpr int32_t kMoveOptions =
     ai::transform_option::kObjects | ai::transform_option::kGradients | ai::transform_option::kPatterns;
-
-// Calls `visit` on each child of `parent`, first to last, until one fails.
-template <class Visit>
-ai::Code ForEachChild(ai::ArtHandle parent, Visit&& visit) {
-  ai::ArtHandle child = nullptr;
-  if (ai::Code code = suites::Art().getFirstChild(parent, &child)) return code;
-  while (child != nullptr) {
-    if (ai::Code code = visit(child)) return code;
-    if (ai::Code code = suites::Art().getNextSibling(child, &child)) return code;
-  }
-  return ai::kNoError;
-}
 
 ai::Code RestylePath(ai::ArtHandle path, double widthFactor, const NeonMix& mix) {
   ai::PathStyle style{};
@@ -39,24 +28,13 @@ ai::Code RestylePath(ai::ArtHandle path, double widthFactor, const NeonMix& mix)
   return suites::PathStyle().setPathStyle(path, &style);
 }
 
-ai::Code MoveLeaves(ai::ArtHandle art, const ai::RealMatrix& move) {
-  int16_t kind = 0;
-  if (ai::Code code = suites::Art().getKind(art, &kind)) return code;
-  if (IsNeonContainer(kind)) return ForEachChild(art, [&](ai::ArtHandle child) { return MoveLeaves(child, move); });
-  return suites::TransformArt().transformArt(art, &move, 1.0, kMoveOptions);
-}
-
 }  // namespace
-
-bool IsNeonContainer(int16_t kind) {
-  return kind == ai::art_kind::kGroup || kind == ai::art_kind::kCompoundPath || kind == ai::art_kind::kContainer;
-}
 
 ai::Code NeonStyleCopy(ai::ArtHandle copy, double widthFactor, NeonMix mix) {
   mix.factor = std::clamp(mix.factor, 0.0, 1.0);
   int16_t kind = 0;
   if (ai::Code code = suites::Art().getKind(copy, &kind)) return code;
-  if (IsNeonContainer(kind))
+  if (IsShadingContainer(kind))
     return ForEachChild(copy, [&](ai::ArtHandle child) { return NeonStyleCopy(child, widthFactor, mix); });
   if (kind == ai::art_kind::kPath) return RestylePath(copy, widthFactor, mix);
   return ai::kNoError;
@@ -66,7 +44,7 @@ ai::Code MoveNeonCopy(ai::ArtHandle copy, ai::RealPoint by) {
   if (by.x == 0 && by.y == 0) return ai::kNoError;
   ai::RealMatrix move{};
   if (ai::Code code = suites::RealMath().setTranslate(&move, by.x, by.y)) return code;
-  return MoveLeaves(copy, move);
+  return TransformLeaves(copy, move, kMoveOptions);
 }
 
 }  // namespace vx

@@ -2,16 +2,12 @@
 // restyled, and the whole copy is moved.
 #pragma once
 
-#include "effects/neon/neon_color.h"
+#include "effects/framework/color_mix.h"
 #include "frame/host/art_records.h"
 #include "frame/host/codes.h"
 #include "frame/host/handles.h"
 
 namespace vx {
-
-// Art whose children a copy's restyling and moving pass through: groups,
-// compound paths and the host's plain containers.
-bool IsNeonContainer(int16_t kind);
 
 // Restyles every path of `copy`: the fill and clipping are switched off, the
 // stroke width is multiplied by `widthFactor` (a factor of 0 or less switches

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "effects/framework/art_children.h"
 #include "effects/neon/neon_copy.h"
 #include "effects/neon/neon_params.h"
 #include "effects/neon/neon_steps.h"
@@ -19,24 +20,10 @@ struct StrokeSurvey {
 };
 
 ai::Code SurveyStrokes(ai::ArtHandle art, const NeonPGParams& params, StrokeSurvey& survey) {
-  int16_t kind = 0;
-  if (ai::Code code = suites::Art().getKind(art, &kind)) return code;
-  if (IsNeonContainer(kind)) {
-    ai::ArtHandle child = nullptr;
-    if (ai::Code code = suites::Art().getFirstChild(art, &child)) return code;
-    while (child != nullptr) {
-      if (ai::Code code = SurveyStrokes(child, params, survey)) return code;
-      if (ai::Code code = suites::Art().getNextSibling(child, &child)) return code;
-    }
-    return ai::kNoError;
-  }
-  if (kind != ai::art_kind::kPath) return ai::kNoError;
-  ai::PathStyle style{};
-  if (ai::Code code = suites::PathStyle().getPathStyle(art, &style)) return code;
-  if (style.strokePaint == 0) return ai::kNoError;
-  survey.steps = std::max(survey.steps, AutoStepCount(params.stepMode, params.tracks, style.strokeWidth));
-  survey.widest = std::max(survey.widest, style.strokeWidth);
-  return ai::kNoError;
+  return ForEachStrokeWidth(art, [&](double width) {
+    survey.steps = std::max(survey.steps, AutoStepCount(params.stepMode, params.tracks, width));
+    survey.widest = std::max(survey.widest, width);
+  });
 }
 
 // The number of steps of one source object and the widest stroke its offsets
@@ -56,15 +43,6 @@ ai::Code NeonStepCount(ai::ArtHandle source, const NeonPGParams& params, int64_t
 
 ai::RealPoint operator+(ai::RealPoint a, ai::RealPoint b) { return {a.x + b.x, a.y + b.y}; }
 
-// The vector of `length` in direction `radians`, by the host's arithmetic.
-ai::Code Polar(double length, double radians, ai::RealPoint& vector) {
-  double cosine = 0, sine = 0;
-  if (ai::Code code = suites::RealMath().cosine(radians, &cosine)) return code;
-  if (ai::Code code = suites::RealMath().sine(radians, &sine)) return code;
-  vector = {length * cosine, length * sine};
-  return ai::kNoError;
-}
-
 // Duplicates `source` on top of `into` and restyles the copy.
 ai::Code MakeCopy(ai::ArtHandle source, ai::ArtHandle into, double widthFactor, const NeonMix& mix,
                   ai::ArtHandle& copy) {
@@ -80,12 +58,12 @@ ai::Code BuildSeries(ai::ArtHandle source, ai::ArtHandle into, const NeonPGParam
   const bool shadow = params.shadowOn != 0;
   ai::RealPoint increment{0, 0};
   if (params.offset != 0) {
-    if (ai::Code code = Polar(params.offset * widest, params.offsetAngle, increment)) return code;
+    if (ai::Code code = PolarVector(params.offset * widest, params.offsetAngle, increment)) return code;
     if (steps > 1) increment = {increment.x / static_cast<double>(steps), increment.y / static_cast<double>(steps)};
   }
   ai::RealPoint away{0, 0};
   if (shadow && params.shadowOffset != 0) {
-    if (ai::Code code = Polar(-params.shadowOffset, params.lightAngle, away)) return code;
+    if (ai::Code code = PolarVector(-params.shadowOffset, params.lightAngle, away)) return code;
   }
   const std::optional<double> tint = shadow ? std::optional<double>(params.shadowTint) : std::nullopt;
 

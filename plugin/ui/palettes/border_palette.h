@@ -1,5 +1,6 @@
 // Live Border's palette: which controls follow which field. The steps field works
-// only for the manual step mode; the shadow group works only with "Shadow" on.
+// only for the manual step mode; the shadow group works only with "Shadow" on;
+// the gradient-arc slider pages by 5.
 #pragma once
 
 #include "resources/control_ids.h"
@@ -23,6 +24,8 @@ inline constexpr EnableRule kBorderRules[] = {
     {"shadowOn", -1, kBorderShadowControls},
 };
 
-inline constexpr PaletteSpec kBorderPalette{res::kBorderPalette, kBorderRules, {}};
+inline constexpr SliderPage kBorderPages[] = {{ctl::border::kGradientArcSlider, 5}};
+
+inline constexpr PaletteSpec kBorderPalette{res::kBorderPalette, kBorderRules, kBorderPages};
 
 }  // namespace vx

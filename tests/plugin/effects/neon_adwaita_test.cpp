@@ -20,14 +20,6 @@ namespace {
 namespace fs = std::filesystem;
 constexpr size_t kIconCount = 50;
 
-// Fifty icons spread over the whole theme.
-std::vector<fs::path> SomeIcons() {
-  const std::vector<fs::path> icons = vxtest::AdwaitaIcons();
-  std::vector<fs::path> spread;
-  for (size_t i = 0; i < icons.size() && spread.size() < kIconCount; i += std::max<size_t>(1, icons.size() / kIconCount))
-    spread.push_back(icons[i]);
-  return spread;
-}
 
 void Stroke(vxhost::Document& document) {
   document.ForEachArt([](vxhost::Art* art) {
@@ -48,7 +40,7 @@ size_t CountLive(const vxhost::Document& document) {
 class NeonAdwaita : public vxtest::PaletteTest {};
 
 TEST_F(NeonAdwaita, IconsRenderReadBackLiveAndRebuildTheSame) {
-  const std::vector<fs::path> icons = SomeIcons();
+  const std::vector<fs::path> icons = vxtest::SpreadAdwaitaIcons(kIconCount);
   if (icons.empty()) GTEST_SKIP() << "adwaita-icon-theme is not installed; scripts/setup installs it";
   const bool render = vxtest::HaveRsvgConvert();
   std::string pattern = (fs::temp_directory_path() / "vx-neon-adwaita-XXXXXX").string();

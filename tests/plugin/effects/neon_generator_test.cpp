@@ -13,6 +13,7 @@
 #include "frame/effect_table.h"
 #include "frame/globals.h"
 #include "frame/suite_set.h"
+#include "plugin/effects/live_effect_fixture.h"
 #include "support/art_builder.h"
 #include "support/plugin_host.h"
 #include "support/suite_access.h"
@@ -23,24 +24,9 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-ai::ColorRecord Gray(double g) {
-  ai::ColorRecord c{};
-  c.kind = ai::color_kind::kGray;
-  c.c.gray.gray = g;
-  return c;
-}
-ai::ColorRecord Four(double c, double m, double y, double k) {
-  ai::ColorRecord r{};
-  r.kind = ai::color_kind::kFour;
-  r.c.four = {c, m, y, k};
-  return r;
-}
-ai::ColorRecord Three(double red, double green, double blue) {
-  ai::ColorRecord c{};
-  c.kind = ai::color_kind::kThree;
-  c.c.three = {red, green, blue};
-  return c;
-}
+using vxtest::Four;
+using vxtest::Gray;
+using vxtest::Three;
 
 class NeonGeneratorTest : public ::testing::Test {
  protected:

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "effects/neon/neon_color.h"
+#include "effects/framework/color_mix.h"
 #include "effects/neon/neon_steps.h"
 
 namespace {

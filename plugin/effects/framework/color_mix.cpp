@@ -1,4 +1,4 @@
-#include "effects/neon/neon_color.h"
+#include "effects/framework/color_mix.h"
 
 #include <algorithm>
 
@@ -26,15 +26,15 @@ std::optional<double> Dimming(const std::optional<double>& tint) {
 constexpr int32_t kNoPaint = -1;
 int32_t PaintKind(bool painted, const ai::ColorRecord& color) { return painted ? color.kind : kNoPaint; }
 
-ai::Code ToProcess(ai::ColorRecord& color) {
+}  // namespace
+
+ai::Code ToProcessColor(ai::ColorRecord& color) {
   ai::ColorRecord process{};
   if (ai::Code code = suites::CustomColor().processEquivalent(color.c.custom.color, color.c.custom.tint, &process))
     return code;
   color = process;
   return ai::kNoError;
 }
-
-}  // namespace
 
 bool MixProcessColors(ai::ColorRecord& stroke, ai::ColorRecord& fill, const NeonMix& mix) {
   if (stroke.kind != fill.kind) return false;
@@ -67,12 +67,38 @@ bool MixProcessColors(ai::ColorRecord& stroke, ai::ColorRecord& fill, const Neon
   }
 }
 
+void DarkenProcessColor(ai::ColorRecord& color, double amount) {
+  const double add = amount > 0 ? amount : 0;
+  switch (color.kind) {
+    case ai::color_kind::kGray:
+      color.c.gray.gray = std::min(1.0, color.c.gray.gray + add);
+      return;
+    case ai::color_kind::kFour: {
+      ai::FourColor& f = color.c.four;
+      f.cyan = std::min(1.0, f.cyan);
+      f.magenta = std::min(1.0, f.magenta);
+      f.yellow = std::min(1.0, f.yellow);
+      f.black = std::min(1.0, f.black + add);
+      return;
+    }
+    case ai::color_kind::kThree: {
+      ai::ThreeColor& t = color.c.three;
+      t.red = std::clamp(t.red - add, 0.0, 1.0);
+      t.green = std::clamp(t.green - add, 0.0, 1.0);
+      t.blue = std::clamp(t.blue - add, 0.0, 1.0);
+      return;
+    }
+    default:
+      return;
+  }
+}
+
 ai::Code MixNeonColor(ai::PathStyle& style, bool fillPainted, const NeonMix& mix) {
   const int32_t strokeKind = PaintKind(style.strokePaint != 0, style.strokeColor);
   if (strokeKind != PaintKind(fillPainted, style.fillColor)) return ai::kNoError;
   if (strokeKind == ai::color_kind::kCustom) {
-    if (ai::Code code = ToProcess(style.strokeColor)) return code;
-    if (ai::Code code = ToProcess(style.fillColor)) return code;
+    if (ai::Code code = ToProcessColor(style.strokeColor)) return code;
+    if (ai::Code code = ToProcessColor(style.fillColor)) return code;
   }
   MixProcessColors(style.strokeColor, style.fillColor, mix);
   style.strokeOverprint = 0;

@@ -73,7 +73,9 @@ TEST_F(NeonAdwaita, IconsRenderReadBackLiveAndRebuildTheSame) {
 
     const std::string written = (dir / icon.filename()).string();
     vxhost::svg::WriteSvgFile(open, written);
-    if (render) EXPECT_TRUE(vxtest::RenderSvg(written, written + ".png", 64));
+    if (render) {
+      EXPECT_TRUE(vxtest::RenderSvg(written, written + ".png", 64));
+    }
 
     // Read back: live again; rebuilding every object from its source gives the same art.
     auto before = vxhost::svg::ReadSvgFile(written);

@@ -60,7 +60,9 @@ TEST_P(ShadingAdwaita, IconsRenderReadBackLiveAndRebuildTheSame) {
 
     const std::string written = (dir / icon.filename()).string();
     vxhost::svg::WriteSvgFile(*document, written);
-    if (render) EXPECT_TRUE(vxtest::RenderSvg(written, written + ".png", 64));
+    if (render) {
+      EXPECT_TRUE(vxtest::RenderSvg(written, written + ".png", 64));
+    }
     const std::string text = vxhost::svg::WriteSvg(*document);
 
     host.CloseDocument();

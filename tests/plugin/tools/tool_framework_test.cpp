@@ -81,7 +81,9 @@ TEST_F(ToolFrameworkTest, EveryToolAnswersAndOpensItsRecord) {
     ASSERT_TRUE(driver.Choose(tool.title));
     EXPECT_EQ(vx::Globals()->currentTool, tool.paletteIndex);
     const int slot = vx::ToolRecordSlot(tool.paletteIndex);
-    if (slot >= 0) EXPECT_NE(vx::Globals()->toolRecords[slot], nullptr) << tool.title;
+    if (slot >= 0) {
+      EXPECT_NE(vx::Globals()->toolRecords[slot], nullptr) << tool.title;
+    }
     EXPECT_EQ(driver.TrackCursor({0, 0}), ai::kNoError);
     // Warp works on the selection: with none the press fails; the others do nothing yet.
     EXPECT_EQ(driver.MouseDown({0, 0}), tool.paletteIndex == 0 ? 0x2173656C : ai::kNoError) << tool.title;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "svg/svg_paint.h"
+#include "svg/svg_viewport.h"
 
 namespace vxhost::svg {
 
@@ -17,7 +18,8 @@ namespace vxhost::svg {
 bool IsKnownProperty(std::string_view name);
 bool IsInheritedProperty(std::string_view name);
 
-// "a: b; c: d" into trimmed name/value pairs, in order.
+// "a: b; c: d" into trimmed name/value pairs, in order ("!important" dropped:
+// the cascade has been applied before reading).
 std::vector<std::pair<std::string, std::string>> SplitStyle(std::string_view style);
 
 struct Declarations {
@@ -41,6 +43,7 @@ struct ComputedStyle {
   bool evenOdd = false;
   bool visible = true;
   ai::ThreeColor color{0, 0, 0};  // what currentColor means
+  Viewport viewport;              // what percentages of lengths refer to
   // Inheritable properties declared by this element or its ancestors, as written:
   // what art kept verbatim must be given back when its ancestors lose them.
   std::map<std::string, std::string> declaredInherited;

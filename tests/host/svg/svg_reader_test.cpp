@@ -205,7 +205,7 @@ TEST(SvgReader, GradientsInheritThroughHref) {
   const vxhost::Gradient& user = *doc->gradients()[1];
   EXPECT_FALSE(user.svg.objectBoundingBox);
   EXPECT_EQ(user.svg.x1, 10);
-  EXPECT_EQ(user.svg.x2, 0.5);
+  EXPECT_EQ(user.svg.x2, 50);  // 50 % of the viewport's width (100 when the root gives no size) in user space
   EXPECT_EQ(user.svg.spreadMethod, "reflect");
   ASSERT_EQ(user.stops.size(), 2u);
   EXPECT_EQ(user.stops[1].rampPoint, 40);

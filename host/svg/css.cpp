@@ -158,8 +158,9 @@ bool MatchesCompound(const Compound& compound, const ElementFacts& element) {
 }
 
 // Compounds [0, last] of `selector` against the element at path[at] and its
-// ancestors. `failed` remembers the (last, at) pairs that do not match, so a
-// chain of descendant combinators over a deep path is tried once per pair.
+// ancestors (path[at - 1], ...). `failed` remembers the (last, at) pairs that do
+// not match, so a chain of descendant combinators over a deep path is tried
+// once per pair.
 bool MatchFrom(const Selector& selector, size_t last, const std::vector<ElementFacts>& path, size_t at,
                std::vector<bool>& failed) {
   const size_t key = last * path.size() + at;
@@ -168,9 +169,9 @@ bool MatchFrom(const Selector& selector, size_t last, const std::vector<ElementF
   if (matched && last > 0) {
     matched = false;
     if (selector.combinators[last - 1] == '>') {
-      matched = at + 1 < path.size() && MatchFrom(selector, last - 1, path, at + 1, failed);
+      matched = at > 0 && MatchFrom(selector, last - 1, path, at - 1, failed);
     } else {
-      for (size_t up = at + 1; up < path.size() && !matched; ++up) matched = MatchFrom(selector, last - 1, path, up, failed);
+      for (size_t up = at; up-- > 0 && !matched;) matched = MatchFrom(selector, last - 1, path, up, failed);
     }
   }
   if (!matched) failed[key] = true;
@@ -294,9 +295,9 @@ void ParseStyleSheet(std::string_view source, StyleSheet& sheet) {
 bool Matches(const Selector& selector, const std::vector<ElementFacts>& path) {
   if (selector.compounds.empty() || path.empty()) return false;
   // The rightmost compound decides most elements; test it before anything else.
-  if (!MatchesCompound(selector.compounds.back(), path[0])) return false;
+  if (!MatchesCompound(selector.compounds.back(), path.back())) return false;
   std::vector<bool> failed(selector.compounds.size() * path.size());
-  return MatchFrom(selector, selector.compounds.size() - 1, path, 0, failed);
+  return MatchFrom(selector, selector.compounds.size() - 1, path, path.size() - 1, failed);
 }
 
 }  // namespace vxhost::svg::css

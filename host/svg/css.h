@@ -69,8 +69,8 @@ struct ElementFacts {
   std::string_view classes;  // the class attribute: names separated by white space
 };
 
-// Whether `selector` matches `path[0]`, whose parent is path[1], and so on up to
-// the root.
+// Whether `selector` matches the element `path.back()`, whose parent is the one
+// before it, and so on up to the root, `path[0]`.
 bool Matches(const Selector& selector, const std::vector<ElementFacts>& path);
 
 }  // namespace vxhost::svg::css

@@ -29,27 +29,23 @@ std::string TextOf(const pugi::xml_node& node) {
   return text;
 }
 
-// Elements in document order with the facts of their ancestors.
+// Elements in document order with the facts of their ancestors, down to
+// `maxDepth` levels (the reader refuses deeper files anyway).
 template <class Visit>
-void WalkElements(pugi::xml_node root, const std::string& prefix, Visit&& visit) {
-  std::vector<css::ElementFacts> path;  // the current element first
-  std::vector<pugi::xml_node> stack{root};
-  std::vector<size_t> depths{0};
+void WalkElements(pugi::xml_node root, const std::string& prefix, size_t maxDepth, Visit&& visit) {
+  std::vector<css::ElementFacts> path;  // the root first, the current element last
+  std::vector<std::pair<pugi::xml_node, size_t>> stack{{root, 0}};
   while (!stack.empty()) {
-    const pugi::xml_node node = stack.back();
-    const size_t depth = depths.back();
+    const auto [node, depth] = stack.back();
     stack.pop_back();
-    depths.pop_back();
-    path.erase(path.begin(), path.end() - static_cast<std::ptrdiff_t>(depth));  // keep the ancestors
-    path.insert(path.begin(), {LocalName(node, prefix), node.attribute("id").value(), node.attribute("class").value()});
+    path.resize(depth);
+    path.push_back({LocalName(node, prefix), node.attribute("id").value(), node.attribute("class").value()});
     visit(node, path);
-    std::vector<pugi::xml_node> children;
+    if (depth + 1 >= maxDepth) continue;
+    const size_t first = stack.size();
     for (pugi::xml_node child : node.children())
-      if (child.type() == pugi::node_element) children.push_back(child);
-    for (auto it = children.rbegin(); it != children.rend(); ++it) {
-      stack.push_back(*it);
-      depths.push_back(depth + 1);
-    }
+      if (child.type() == pugi::node_element) stack.emplace_back(child, depth + 1);
+    std::reverse(stack.begin() + static_cast<std::ptrdiff_t>(first), stack.end());
   }
 }
 
@@ -77,18 +73,17 @@ std::string StyleText(const std::vector<const css::Declaration*>& cascade) {
 
 }  // namespace
 
-void ApplyStyleSheets(pugi::xml_node root, const std::string& prefix) {
+void ApplyStyleSheets(pugi::xml_node root, const std::string& prefix, size_t maxDepth) {
   css::StyleSheet sheet;
   std::vector<std::pair<pugi::xml_node, std::string>> styleElements;  // with what stays in each
-  WalkElements(root, prefix, [&](pugi::xml_node node, const std::vector<css::ElementFacts>&) {
+  WalkElements(root, prefix, maxDepth, [&](pugi::xml_node node, const std::vector<css::ElementFacts>&) {
     if (!IsCssStyleElement(node, prefix)) return;
     sheet.kept.clear();
     css::ParseStyleSheet(TextOf(node), sheet);
     styleElements.emplace_back(node, sheet.kept);
   });
 
-  // Depth first, so the path the walk hands over stays valid while we rewrite.
-  WalkElements(root, prefix, [&](pugi::xml_node node, const std::vector<css::ElementFacts>& path) {
+  WalkElements(root, prefix, maxDepth, [&](pugi::xml_node node, const std::vector<css::ElementFacts>& path) {
     std::vector<Matched> matched;
     for (const css::Rule& rule : sheet.rules) {
       uint32_t specificity = 0;

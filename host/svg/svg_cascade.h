@@ -15,6 +15,7 @@
 namespace vxhost::svg {
 
 // `svgPrefix` is the prefix (with its colon) of SVG element names, or "".
-void ApplyStyleSheets(pugi::xml_node root, const std::string& svgPrefix);
+// Elements deeper than `maxDepth` levels are left as they are.
+void ApplyStyleSheets(pugi::xml_node root, const std::string& svgPrefix, size_t maxDepth);
 
 }  // namespace vxhost::svg

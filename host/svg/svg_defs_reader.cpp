@@ -121,23 +121,26 @@ void SvgReader::ReadGradient(pugi::xml_node node) {
     if (svg.objectBoundingBox) ParseCoordinate(text, value);
     else ParseLengthIn(text, viewport, axis, value);
   };
-  if (!svg.objectBoundingBox) {
-    svg.x2 = viewport.width;
-    svg.cx = viewport.width / 2;
-    svg.cy = viewport.height / 2;
-    svg.r = viewport.Diagonal() / 2;
+  if (gradient->type == ai::gradient_type::kLinear) {
+    if (!svg.objectBoundingBox) svg.x2 = viewport.width;
+    coordinate("x1", Axis::kX, svg.x1);
+    coordinate("y1", Axis::kY, svg.y1);
+    coordinate("x2", Axis::kX, svg.x2);
+    coordinate("y2", Axis::kY, svg.y2);
+  } else {
+    if (!svg.objectBoundingBox) {
+      svg.cx = viewport.width / 2;
+      svg.cy = viewport.height / 2;
+      svg.r = viewport.Diagonal() / 2;
+    }
+    coordinate("cx", Axis::kX, svg.cx);
+    coordinate("cy", Axis::kY, svg.cy);
+    coordinate("r", Axis::kOther, svg.r);
+    svg.fx = svg.cx;
+    svg.fy = svg.cy;
+    coordinate("fx", Axis::kX, svg.fx);
+    coordinate("fy", Axis::kY, svg.fy);
   }
-  coordinate("x1", Axis::kX, svg.x1);
-  coordinate("y1", Axis::kY, svg.y1);
-  coordinate("x2", Axis::kX, svg.x2);
-  coordinate("y2", Axis::kY, svg.y2);
-  coordinate("cx", Axis::kX, svg.cx);
-  coordinate("cy", Axis::kY, svg.cy);
-  coordinate("r", Axis::kOther, svg.r);
-  svg.fx = svg.cx;
-  svg.fy = svg.cy;
-  coordinate("fx", Axis::kX, svg.fx);
-  coordinate("fy", Axis::kY, svg.fy);
   if (const char* transform = attribute("gradientTransform")) ParseTransform(transform, svg.transform);
   if (const char* spread = attribute("spreadMethod"); spread && std::strcmp(spread, "pad") != 0)
     svg.spreadMethod = spread;

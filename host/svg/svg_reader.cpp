@@ -196,7 +196,7 @@ double SvgReader::Length(const pugi::xml_node& node, const char* name, Axis axis
 
 void SvgReader::Read(pugi::xml_node root) {
   prefixes_.Resolve(root);
-  ApplyStyleSheets(root, prefixes_.svg);
+  ApplyStyleSheets(root, prefixes_.svg, kMaxDepth + 1);
   for (pugi::xml_node node = root; node; ) {
     if (const pugi::xml_attribute id = node.attribute("id")) ids_.emplace(id.value(), node);
     if (node.first_child()) {
@@ -404,8 +404,11 @@ void SvgReader::ReadElement(pugi::xml_node node, const ComputedStyle& parentStyl
     if (!style.visible) art->userAttributes |= ai::art_attr::kHidden;
   }
   if (!verbatim) {
-    info.extras.fillOpacity = style.fillOpacity;
-    info.extras.strokeOpacity = style.strokeOpacity;
+    // Paths carry what they paint with; a group's opacities reach its paths.
+    if (art->kind == ai::art_kind::kPath || art->kind == ai::art_kind::kCompoundPath) {
+      info.extras.fillOpacity = style.fillOpacity;
+      info.extras.strokeOpacity = style.strokeOpacity;
+    }
     art->svg = std::move(info.extras);
   }
   ParseOpacity(info.declarations.Find("opacity"), art->opacity);
@@ -417,8 +420,9 @@ void SvgReader::ReadElement(pugi::xml_node node, const ComputedStyle& parentStyl
     const std::string id = UrlId(*clip);
     const auto found = ids_.find(id);
     if (!effects && found != ids_.end() && Local(found->second) == "clipPath") {
-      consumed_.insert(found->second);
+      const bool first = consumed_.insert(found->second).second;
       Art* clipArt = ClipArt(found->second, ctm, *art);
+      if (!first || !instancing_.empty()) clipArt->svg.id.clear();  // the file keeps an id once
       Art* group = art;
       if (art->kind != ai::art_kind::kGroup || art->clipped) {
         group = doc_.NewArt(ai::art_kind::kGroup);

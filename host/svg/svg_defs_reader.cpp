@@ -41,6 +41,19 @@ bool IsGradientAttribute(const std::string& n) {
   return kNames.count(n) != 0;
 }
 
+// What currentColor means for `node`: the color property it or the nearest of
+// its ancestors declares (black when none does).
+ai::ThreeColor CurrentColor(pugi::xml_node node) {
+  for (; node; node = node.parent()) {
+    std::string value = node.attribute("color").value();
+    for (const auto& [key, v] : SplitStyle(node.attribute("style").value()))
+      if (key == "color") value = v;
+    ai::ThreeColor color;
+    if (!value.empty() && value != "inherit" && ParseColor(value, color)) return color;
+  }
+  return {0, 0, 0};
+}
+
 }  // namespace
 
 pugi::xml_node SvgReader::Referenced(const pugi::xml_node& node) const {
@@ -171,7 +184,10 @@ void SvgReader::ReadGradient(pugi::xml_node node) {
         if (const pugi::xml_attribute a = stop.attribute(name)) declarations.Add(name, a.value());
       for (const auto& [key, v] : SplitStyle(stop.attribute("style").value())) declarations.Add(key, v);
       ai::ThreeColor color{0, 0, 0};
-      if (const std::string* text = declarations.Find("stop-color")) ParseColor(*text, color);
+      if (const std::string* text = declarations.Find("stop-color")) {
+        if (*text == "currentColor" || *text == "currentcolor") color = CurrentColor(stop);
+        else ParseColor(*text, color);
+      }
       entry.color = ThreeColorRecord(color);
       if (const char* vx = VxAttr(stop, "stop-color")) ParseVxPaint(vx, kIdentity, entry.color);
       if (const std::string* text = declarations.Find("stop-opacity")) {

@@ -121,6 +121,20 @@ bool ParseOpacity(const std::string* text, double& opacity) {
   return true;
 }
 
+bool IsMarkerProperty(std::string_view name) {
+  return name == "marker" || name == "marker-start" || name == "marker-mid" || name == "marker-end";
+}
+
+bool IsTranslation(const ai::RealMatrix& m) { return m.a == 1 && m.b == 0 && m.c == 0 && m.d == 1; }
+
+// The element's transform applied after `parentCtm`.
+ai::RealMatrix ElementCtm(const pugi::xml_node& node, const ai::RealMatrix& parentCtm) {
+  ai::RealMatrix own;
+  return node.attribute("transform") && ParseTransform(node.attribute("transform").value(), own)
+             ? Concat(own, parentCtm)
+             : parentCtm;
+}
+
 // Corner flags as the writer gave them ("0110..."), when they cover every segment.
 void SetCorners(std::vector<Subpath>& subpaths, std::string_view flags) {
   size_t count = 0;
@@ -132,6 +146,27 @@ void SetCorners(std::vector<Subpath>& subpaths, std::string_view flags) {
 }
 
 }  // namespace
+
+bool DeclaresMarkers(const pugi::xml_node& node, bool inherited) {
+  bool markers = inherited;
+  std::set<std::string> declared;  // marker properties given, with "marker" covering all three
+  auto declare = [&](const std::string& name, const std::string& value) {
+    if (!IsMarkerProperty(name) || value == "inherit") return;
+    const bool none = value == "none" || value.empty();
+    if (name == "marker") {
+      for (const char* part : {"marker-start", "marker-mid", "marker-end"})
+        if (none) declared.erase(part); else declared.insert(part);
+    } else if (none) {
+      declared.erase(name);
+    } else {
+      declared.insert(name);
+    }
+    markers = !declared.empty();
+  };
+  for (const pugi::xml_attribute& a : node.attributes()) declare(a.name(), a.value());
+  for (const auto& [key, value] : SplitStyle(node.attribute("style").value())) declare(key, value);
+  return markers;
+}
 
 bool IsSpaceBoundProperty(std::string_view name) { return name == "filter" || name == "mask" || name == "clip-path"; }
 
@@ -225,7 +260,8 @@ void SvgReader::Read(pugi::xml_node root) {
     if (IsKnownProperty(name)) declarations.Add(name, value);
   ComputedStyle base;
   base.viewport = viewport_;
-  const ComputedStyle style = ComputeStyle(base, declarations, notes_);
+  ComputedStyle style = ComputeStyle(base, declarations, notes_);
+  style.markers = DeclaresMarkers(root, false);
 
   for (pugi::xml_node child : root.children())
     if (child.type() == pugi::node_element) ReadRootChild(child, style);
@@ -286,7 +322,8 @@ void SvgReader::ReadRootChild(pugi::xml_node node, const ComputedStyle& style) {
     if (IsKnownProperty(key)) declarations.Add(key, value);
   if (const std::string* display = declarations.Find("display")) layer->visible = *display != "none";
   ParseOpacity(declarations.Find("opacity"), layer->group->opacity);
-  const ComputedStyle own = ComputeStyle(style, declarations, notes_);
+  ComputedStyle own = ComputeStyle(style, declarations, notes_);
+  own.markers = DeclaresMarkers(node, style.markers);
   if (HasSpaceBoundReference(layer->svg) && !IsIdentity(ctm)) layer->svg.space = ctm;
   const pugi::xml_node inner = SpaceWrapperChild(node);
   ReadChildren(inner ? inner : node, own, inner ? kIdentity : ctm, layer->group);
@@ -328,7 +365,9 @@ void SvgReader::ReadElement(pugi::xml_node node, const ComputedStyle& parentStyl
 
   const pugi::xml_node useTarget = name == "use" ? Referenced(node) : pugi::xml_node();
   const bool grouping = name == "g" || name == "a" || name == "switch" || name == "svg" || useTarget;
-  const bool verbatim = !grouping && !IsShape(name);
+  // Markers are drawn in the shape's own user space, which baking would change.
+  const bool markedShape = IsShape(name) && DeclaresMarkers(node, parentStyle.markers) && !IsTranslation(ElementCtm(node, parentCtm));
+  const bool verbatim = (!grouping && !IsShape(name)) || markedShape;
   const bool wrapper = name == "g" && VxAttr(node, "wrap") != nullptr;
 
   ElementInfo info;
@@ -355,6 +394,7 @@ void SvgReader::ReadElement(pugi::xml_node node, const ComputedStyle& parentStyl
     }
   }
   ComputedStyle style = ComputeStyle(parentStyle, info.declarations, notes_);
+  style.markers = DeclaresMarkers(node, parentStyle.markers);
   if (const char* vxFill = VxAttr(node, "fill")) style.vxFill = vxFill;
   if (const char* vxStroke = VxAttr(node, "stroke")) style.vxStroke = vxStroke;
   const ai::RealMatrix ctm = info.hasTransform ? Concat(info.transform, parentCtm) : parentCtm;

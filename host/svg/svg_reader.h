@@ -106,6 +106,10 @@ class SvgReader {
 // of the element that declares them.
 bool IsSpaceBoundProperty(std::string_view name);
 
+// Whether the marker properties `node` declares leave a marker in force on its
+// shapes; `inherited` when it declares none.
+bool DeclaresMarkers(const pugi::xml_node& node, bool inherited);
+
 // Attribute names the reader turns into art state for an element (geometry).
 bool IsGeometryAttribute(const std::string& element, const std::string& attribute);
 

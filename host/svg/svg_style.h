@@ -42,6 +42,9 @@ struct ComputedStyle {
   int32_t lineCap = 0, lineJoin = 0;
   bool evenOdd = false;
   bool visible = true;
+  // Whether markers are drawn on shapes here (marker properties are kept as
+  // written; this only says whether one of them is in force).
+  bool markers = false;
   ai::ThreeColor color{0, 0, 0};  // what currentColor means
   Viewport viewport;              // what percentages of lengths refer to
   // Inheritable properties declared by this element or its ancestors, as written:

@@ -64,7 +64,9 @@ ComputedStyle SvgReader::OwnStyle(const pugi::xml_node& node, const ComputedStyl
     if (IsKnownProperty(a.name())) declarations.Add(a.name(), a.value());
   for (const auto& [key, value] : SplitStyle(node.attribute("style").value()))
     if (IsKnownProperty(key)) declarations.Add(key, value);
-  return ComputeStyle(parentStyle, declarations, notes_);
+  ComputedStyle style = ComputeStyle(parentStyle, declarations, notes_);
+  style.markers = DeclaresMarkers(node, parentStyle.markers);
+  return style;
 }
 
 void SvgReader::ReadUse(pugi::xml_node use, pugi::xml_node target, const ComputedStyle& style,

@@ -147,9 +147,12 @@ TEST_F(SvgFidelity, StyleSheetsApplyInCascadeOrder) {
   EXPECT_NE(doc->svg.prologue[0].find("@media print"), std::string::npos);
 }
 
-TEST_F(SvgFidelity, GroupOpacityAndCurrentColorOnKeptText) {
+TEST_F(SvgFidelity, GroupOpacityAndCurrentColorOnKeptTextAndGradientStops) {
   ExpectRendersAsBefore(Svg(
       "<style>.t { fill: currentColor; color: navy }</style>"
+      "<defs color='#ff8000'><linearGradient id='g'><stop offset='0' stop-color='currentColor'/>"
+      "<stop offset='1' style='color: blue; stop-color: currentColor'/></linearGradient></defs>"
+      "<rect x='20' width='20' height='8' fill='url(#g)'/>"
       "<g opacity='0.5'><rect width='30' height='30' fill='red'/><rect x='10' y='10' width='30' height='30'/></g>"
       "<g transform='translate(2 36)' color='green'><text class='t' font-size='8'>Hi</text></g>"));
 }
@@ -173,6 +176,22 @@ TEST_F(SvgFidelity, ClipPathsMasksPatternsAndFiltersFollowBakedTransforms) {
   EXPECT_EQ(masked.svg.space.a, 1.5);
   EXPECT_EQ(masked.firstChild->kind, ai::art_kind::kPath);
   EXPECT_EQ(art[2]->svg.space.a, 0.75);
+}
+
+TEST_F(SvgFidelity, ShapesWithMarkersKeepTheirOwnSpaceUnlessOnlyMoved) {
+  const auto doc = ExpectRendersAsBefore(Svg(
+      "<defs><marker id='a' markerWidth='4' markerHeight='4' refX='2' refY='2' orient='auto'>"
+      "<path d='M0 0L4 2L0 4z' fill='red'/></marker>"
+      "<marker id='b' markerWidth='6' markerHeight='6' refX='3' refY='3' markerUnits='userSpaceOnUse'>"
+      "<circle cx='3' cy='3' r='3' fill='blue'/></marker></defs>"
+      "<g transform='translate(2 2) scale(2) rotate(20)' style='marker-start:url(#b)'>"
+      "<path d='M1 1L12 3' stroke='black' marker-end='url(#a)'/></g>"
+      "<g transform='translate(2 22)' marker-end='url(#a)'><path d='M1 1L12 8' stroke='black'/>"
+      "<path d='M1 4L15 4' stroke='black' marker='none' transform='scale(2)'/></g>"));
+  const auto art = TopArt(*doc);
+  EXPECT_EQ(art[0]->firstChild->kind, ai::art_kind::kOpaque);  // kept whole, with its transform
+  EXPECT_EQ(art[1]->lastChild->kind, ai::art_kind::kPath);     // moved only: still a path
+  EXPECT_EQ(art[1]->firstChild->kind, ai::art_kind::kPath);    // no marker in force
 }
 
 TEST_F(SvgFidelity, WhatArtCannotHoldStaysInItsPlace) {

@@ -65,12 +65,15 @@ TEST_F(SvgFidelity, LayersAndLooseArtKeepTheFilesPaintingOrder) {
       "<rect id='under' width='40' height='40' fill='#888'/>"
       "<g inkscape:groupmode='layer' inkscape:label='Face'><rect x='5' y='5' width='30' height='30' fill='white'/></g>"
       "<circle id='pip' cx='20' cy='20' r='6' fill='red'/>"
-      "<g inkscape:groupmode='layer' inkscape:label='Corner'><rect width='8' height='8' fill='blue'/></g>"
+      "<filter id='f'><feOffset dx='2' dy='1'/></filter>"
+      "<g inkscape:groupmode='layer' inkscape:label='Corner' transform='scale(2)' filter='url(#f)'>"
+      "<rect width='4' height='4' fill='blue'/></g>"
       "<circle id='last' cx='4' cy='4' r='2' fill='yellow'/>"));
   const auto& layers = doc->layers();
   ASSERT_EQ(layers.size(), 5u);  // topmost first
   EXPECT_EQ(layers[0]->group->firstChild->svg.id, "last");
   EXPECT_EQ(layers[1]->title, "Corner");
+  EXPECT_EQ(layers[1]->svg.space.a, 2);  // where its filter works
   EXPECT_EQ(layers[2]->group->firstChild->svg.id, "pip");
   EXPECT_EQ(layers[3]->title, "Face");
   EXPECT_EQ(layers[4]->group->firstChild->svg.id, "under");

@@ -47,8 +47,9 @@ std::string WithoutComments(std::string_view text) {
 }
 
 // The position of the first of `stops` at nesting depth 0 outside strings, or
-// the text's size. Brackets and parentheses nest; a stray closer is skipped.
-size_t FindTopLevel(std::string_view text, std::string_view stops, size_t from = 0) {
+// the text's size. Brackets and parentheses nest, and braces too when `braces`;
+// a stray closer is skipped.
+size_t FindTopLevel(std::string_view text, std::string_view stops, size_t from = 0, bool braces = false) {
   int depth = 0;
   char quote = 0;
   for (size_t i = from; i < text.size(); ++i) {
@@ -60,9 +61,9 @@ size_t FindTopLevel(std::string_view text, std::string_view stops, size_t from =
       quote = c;
     } else if (depth == 0 && stops.find(c) != std::string_view::npos) {
       return i;
-    } else if (c == '(' || c == '[') {
+    } else if (c == '(' || c == '[' || (braces && c == '{')) {
       ++depth;
-    } else if ((c == ')' || c == ']') && depth > 0) {
+    } else if ((c == ')' || c == ']' || (braces && c == '}')) && depth > 0) {
       --depth;
     }
   }
@@ -72,22 +73,8 @@ size_t FindTopLevel(std::string_view text, std::string_view stops, size_t from =
 // The end of the block whose "{" is at `open`: the index after its "}", or the
 // text's size when it is never closed (CSS closes it at the end).
 size_t BlockEnd(std::string_view text, size_t open) {
-  int depth = 0;
-  char quote = 0;
-  for (size_t i = open; i < text.size(); ++i) {
-    const char c = text[i];
-    if (quote != 0) {
-      if (c == '\\') ++i;
-      else if (c == quote) quote = 0;
-    } else if (c == '"' || c == '\'') {
-      quote = c;
-    } else if (c == '{') {
-      ++depth;
-    } else if (c == '}' && --depth == 0) {
-      return i + 1;
-    }
-  }
-  return text.size();
+  const size_t close = FindTopLevel(text, "}", open + 1, /*braces=*/true);
+  return close < text.size() ? close + 1 : close;
 }
 
 bool IsNameChar(char c) {

@@ -45,12 +45,11 @@ std::string Verbatim(const pugi::xml_node& node) {
   return out.str();
 }
 
-// A copy of an element that <use> shows: the ids stay with the original.
-std::string VerbatimWithoutIds(const pugi::xml_node& node) {
-  pugi::xml_document copy;
-  pugi::xml_node root = copy.append_copy(node);
+// Visits `root` and everything inside it in document order, without recursion.
+template <class Visit>
+void ForEachNode(pugi::xml_node root, Visit&& visit) {
   for (pugi::xml_node at = root; at;) {
-    at.remove_attribute("id");
+    visit(at);
     if (at.first_child()) {
       at = at.first_child();
       continue;
@@ -59,6 +58,13 @@ std::string VerbatimWithoutIds(const pugi::xml_node& node) {
     if (!at || at == root) break;
     at = at.next_sibling();
   }
+}
+
+// A copy of an element that <use> shows: the ids stay with the original.
+std::string VerbatimWithoutIds(const pugi::xml_node& node) {
+  pugi::xml_document copy;
+  const pugi::xml_node root = copy.append_copy(node);
+  ForEachNode(root, [](pugi::xml_node at) { at.remove_attribute("id"); });
   return Verbatim(root);
 }
 
@@ -232,16 +238,9 @@ double SvgReader::Length(const pugi::xml_node& node, const char* name, Axis axis
 void SvgReader::Read(pugi::xml_node root) {
   prefixes_.Resolve(root);
   ApplyStyleSheets(root, prefixes_.svg, kMaxDepth + 1);
-  for (pugi::xml_node node = root; node; ) {
+  ForEachNode(root, [&](pugi::xml_node node) {
     if (const pugi::xml_attribute id = node.attribute("id")) ids_.emplace(id.value(), node);
-    if (node.first_child()) {
-      node = node.first_child();
-      continue;
-    }
-    while (node && node != root && !node.next_sibling()) node = node.parent();
-    if (!node || node == root) break;
-    node = node.next_sibling();
-  }
+  });
   rootViewport_ = viewport_ = RootViewport(root.attribute("viewBox").value(), root.attribute("width").value(),
                                            root.attribute("height").value());
 

@@ -307,6 +307,8 @@ void SvgReader::FinishPrologue() {
   for (const auto& layer : doc_.layers()) collectArt(layer->group), collect(layer->svg.residualStyle);
   for (const auto& layer : doc_.layers())
     for (const auto& [name, value] : layer->svg.attributes) collect(value);
+  for (const pugi::xml_node& node : prologue_)
+    if (consumed_.count(node) == 0) collect(Verbatim(node));
 
   std::set<pugi::xml_node> kept(prologue_.begin(), prologue_.end());
   std::vector<pugi::xml_node> drop;

@@ -165,6 +165,15 @@ TEST(SvgReader, ClipPathMakesAClippedGroupWithTheClipFirst) {
   EXPECT_EQ(art[1]->Children().size(), 2u);
   EXPECT_TRUE(doc->svg.prologue.empty());  // the used clip path is the art's now
   vxtest::ExpectStableRoundTrip(*doc);
+
+  // Kept content that refers to a clip path keeps it.
+  const auto kept = ReadBody(
+      "<defs><clipPath id='c'><rect width='5' height='5'/></clipPath><mask id='m'><rect clip-path='url(#c)'/></mask>"
+      "</defs><path d='M0 0h9v9z' clip-path='url(#c)'/>");
+  ASSERT_EQ(kept->svg.prologue.size(), 1u);
+  EXPECT_NE(kept->svg.prologue[0].find("<clipPath id=\"c\">"), std::string::npos);
+  EXPECT_NE(kept->svg.prologue[0].find("<mask"), std::string::npos);
+  vxtest::ExpectStableRoundTrip(*kept);
 }
 
 TEST(SvgReader, VerbatimArtKeepsElementMatrixAndInheritedStyle) {

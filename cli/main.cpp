@@ -35,8 +35,18 @@ int main(int argc, char** argv) {
   vxcli::ConvertOptions convertOptions;
   CLI::App* convert = app.add_subcommand("convert", "read an SVG file and write it back the way VELLUMiX4 writes SVG");
   convert->add_option("input", convertOptions.input, "SVG file to read (- for standard input)")->required();
-  convert->add_option("-o,--output", convertOptions.output, "SVG file to write (- for standard output)")->required();
+  convert->add_option("-o,--output", convertOptions.output,
+                      "SVG file to write (- for standard output); may be left out with --check");
   convert->add_flag("-q,--quiet", convertOptions.quiet, "no notes about what was read approximately");
+  convert->add_flag("--check", convertOptions.check,
+                    "render the input and the output with rsvg-convert and report the share of pixels that differ "
+                    "(exit 1 beyond 0.5 % of the pixels)");
+  convert->add_option("--check-size", convertOptions.checkSize, "width and height of the renderings compared, in pixels")
+      ->check(CLI::Range(8, 4096))
+      ->capture_default_str();
+  convert->callback([&] {
+    if (convertOptions.output.empty() && !convertOptions.check) throw CLI::RequiredError("--output");
+  });
 
   std::string inspectInput;
   CLI::App* inspect = app.add_subcommand("inspect", "print the art tree, layers, paints and settings of an SVG file");
@@ -178,7 +188,7 @@ int main(int argc, char** argv) {
 
   try {
     if (info->parsed()) return vxcli::RunInfo(session, std::cout);
-    if (convert->parsed()) return vxcli::RunConvert(convertOptions, std::cerr);
+    if (convert->parsed()) return vxcli::RunConvert(convertOptions, std::cout, std::cerr);
     if (inspect->parsed()) return vxcli::RunInspect(inspectInput, std::cout);
     if (presets->parsed()) return vxcli::RunPresets(presetsOptions, std::cout, std::cerr);
     if (effect->parsed()) {

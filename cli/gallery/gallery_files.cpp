@@ -1,12 +1,6 @@
 #include "gallery/gallery_files.h"
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -15,8 +9,6 @@
 #include <vector>
 
 #include "document/document.h"
-
-extern char** environ;
 
 namespace vxcli::gallery {
 namespace {
@@ -105,36 +97,7 @@ void SetCanvas(vxhost::Document& document, const Box& box, double margin) {
 
 RenderResult RenderPng(const std::string& svgPath, const std::string& pngPath, const std::string& background,
                        double zoom) {
-  const std::string partial = pngPath + ".part";
-  const std::string zoomText = Number(zoom);
-  std::vector<std::string> arguments = {"rsvg-convert", "-b", background, "-z", zoomText, "-o", partial, svgPath};
-  std::vector<char*> argv;
-  for (std::string& argument : arguments) argv.push_back(argument.data());
-  argv.push_back(nullptr);
-
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  pid_t child = 0;
-  const int spawned = posix_spawnp(&child, "rsvg-convert", &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) return spawned == ENOENT ? RenderResult::kNoRenderer : RenderResult::kFailed;
-  int status = 0;
-  while (waitpid(child, &status, 0) < 0)
-    if (errno != EINTR) return RenderResult::kFailed;
-  std::error_code error;
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-    std::filesystem::remove(partial, error);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 127 ? RenderResult::kNoRenderer : RenderResult::kFailed;
-  }
-  std::filesystem::rename(partial, pngPath, error);
-  if (error) {
-    std::filesystem::remove(partial, error);
-    return RenderResult::kFailed;
-  }
-  return RenderResult::kWritten;
+  return render::RunRsvgConvert({"-b", background, "-z", Number(zoom)}, svgPath, pngPath);
 }
 
 void WriteTextFile(const std::string& path, const std::string& text) {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "render/rsvg.h"
+
 namespace vxhost {
 class Document;
 }
@@ -27,7 +29,7 @@ Box VisibleBounds(const vxhost::Document& document);
 // viewBox, and its width and height at one pixel per unit.
 void SetCanvas(vxhost::Document& document, const Box& box, double margin);
 
-enum class RenderResult { kWritten, kNoRenderer, kFailed };
+using RenderResult = render::RenderResult;
 
 // Renders an SVG file to PNG at `zoom` pixels per unit over `background` (a CSS
 // colour) with rsvg-convert. The PNG appears whole or not at all.

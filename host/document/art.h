@@ -32,6 +32,11 @@ struct SvgExtras {
   std::string residualStyle;
   double fillOpacity = 1.0;
   double strokeOpacity = 1.0;
+  // The user space (into SVG root space, y down) in which the kept attributes
+  // that refer to other elements by their own coordinates (filter, mask, a kept
+  // clip-path) were declared. The art's own coordinates are baked into root
+  // space; writing puts those references back into this space.
+  ai::RealMatrix space{1, 0, 0, 1, 0, 0};
 };
 
 // The live-object part of a plugin group (kind 10). Art that carries a live

@@ -99,6 +99,7 @@ class Comparer {
     if (!Text(a.id, b.id, "id") || !Text(a.element, b.element, "element") ||
         !Text(a.residualStyle, b.residualStyle, "kept style") ||
         !Bits(a.fillOpacity, b.fillOpacity, "fill opacity") || !Bits(a.strokeOpacity, b.strokeOpacity, "stroke opacity") ||
+        !Matrix(a.space, b.space, "reference space") ||
         !Int(static_cast<int64_t>(a.attributes.size()), static_cast<int64_t>(b.attributes.size()), "kept attributes"))
       return false;
     for (size_t i = 0; i < a.attributes.size(); ++i)

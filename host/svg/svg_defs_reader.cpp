@@ -41,6 +41,19 @@ bool IsGradientAttribute(const std::string& n) {
   return kNames.count(n) != 0;
 }
 
+// What currentColor means for `node`: the color property it or the nearest of
+// its ancestors declares (black when none does).
+ai::ThreeColor CurrentColor(pugi::xml_node node) {
+  for (; node; node = node.parent()) {
+    std::string value = node.attribute("color").value();
+    for (const auto& [key, v] : SplitStyle(node.attribute("style").value()))
+      if (key == "color") value = v;
+    ai::ThreeColor color;
+    if (!value.empty() && value != "inherit" && ParseColor(value, color)) return color;
+  }
+  return {0, 0, 0};
+}
+
 }  // namespace
 
 pugi::xml_node SvgReader::Referenced(const pugi::xml_node& node) const {
@@ -77,7 +90,8 @@ void SvgReader::ReadDocumentData(pugi::xml_node root) {
   }
 }
 
-void SvgReader::ReadPaintServers(pugi::xml_node node) {
+void SvgReader::ReadPaintServers(pugi::xml_node node, size_t depth) {
+  if (depth >= kMaxDepth) Fail("elements nest more than " + std::to_string(kMaxDepth) + " levels deep");
   for (pugi::xml_node child : node.children()) {
     if (child.type() != pugi::node_element) continue;
     const std::string name = Local(child);
@@ -88,8 +102,8 @@ void SvgReader::ReadPaintServers(pugi::xml_node node) {
         if (gradient) ReadGradient(child); else ReadPattern(child);
       }
       consumed_.insert(child);
-    } else if (name == "defs" || name == "g" || name == "a" || name == "switch") {
-      ReadPaintServers(child);
+    } else if (name == "defs" || name == "g" || name == "a" || name == "switch" || name == "symbol" || name == "svg") {
+      ReadPaintServers(child, depth + 1);
     }
   }
 }
@@ -106,26 +120,40 @@ void SvgReader::ReadGradient(pugi::xml_node node) {
       if (const pugi::xml_attribute a = n.attribute(name)) return a.value();
     return nullptr;
   };
-  auto coordinate = [&](const char* name, double& value) {
-    if (const char* text = attribute(name)) ParseCoordinate(text, value);
-  };
-
   auto gradient = std::make_unique<Gradient>();
   gradient->name = node.attribute("id").value();
   gradient->type = Local(node) == "radialGradient" ? ai::gradient_type::kRadial : ai::gradient_type::kLinear;
   Gradient::Svg& svg = gradient->svg;
   if (const char* units = attribute("gradientUnits")) svg.objectBoundingBox = std::strcmp(units, "userSpaceOnUse") != 0;
-  coordinate("x1", svg.x1);
-  coordinate("y1", svg.y1);
-  coordinate("x2", svg.x2);
-  coordinate("y2", svg.y2);
-  coordinate("cx", svg.cx);
-  coordinate("cy", svg.cy);
-  coordinate("r", svg.r);
-  svg.fx = svg.cx;
-  svg.fy = svg.cy;
-  coordinate("fx", svg.fx);
-  coordinate("fy", svg.fy);
+  // In user space, percentages and the defaults (0 % to 100 % across, a circle
+  // of 50 % in the middle) refer to the viewport.
+  const Viewport& viewport = rootViewport_;
+  auto coordinate = [&](const char* name, Axis axis, double& value) {
+    const char* text = attribute(name);
+    if (text == nullptr) return;
+    if (svg.objectBoundingBox) ParseCoordinate(text, value);
+    else ParseLengthIn(text, viewport, axis, value);
+  };
+  if (gradient->type == ai::gradient_type::kLinear) {
+    if (!svg.objectBoundingBox) svg.x2 = viewport.width;
+    coordinate("x1", Axis::kX, svg.x1);
+    coordinate("y1", Axis::kY, svg.y1);
+    coordinate("x2", Axis::kX, svg.x2);
+    coordinate("y2", Axis::kY, svg.y2);
+  } else {
+    if (!svg.objectBoundingBox) {
+      svg.cx = viewport.width / 2;
+      svg.cy = viewport.height / 2;
+      svg.r = viewport.Diagonal() / 2;
+    }
+    coordinate("cx", Axis::kX, svg.cx);
+    coordinate("cy", Axis::kY, svg.cy);
+    coordinate("r", Axis::kOther, svg.r);
+    svg.fx = svg.cx;
+    svg.fy = svg.cy;
+    coordinate("fx", Axis::kX, svg.fx);
+    coordinate("fy", Axis::kY, svg.fy);
+  }
   if (const char* transform = attribute("gradientTransform")) ParseTransform(transform, svg.transform);
   if (const char* spread = attribute("spreadMethod"); spread && std::strcmp(spread, "pad") != 0)
     svg.spreadMethod = spread;
@@ -156,7 +184,10 @@ void SvgReader::ReadGradient(pugi::xml_node node) {
         if (const pugi::xml_attribute a = stop.attribute(name)) declarations.Add(name, a.value());
       for (const auto& [key, v] : SplitStyle(stop.attribute("style").value())) declarations.Add(key, v);
       ai::ThreeColor color{0, 0, 0};
-      if (const std::string* text = declarations.Find("stop-color")) ParseColor(*text, color);
+      if (const std::string* text = declarations.Find("stop-color")) {
+        if (*text == "currentColor" || *text == "currentcolor") color = CurrentColor(stop);
+        else ParseColor(*text, color);
+      }
       entry.color = ThreeColorRecord(color);
       if (const char* vx = VxAttr(stop, "stop-color")) ParseVxPaint(vx, kIdentity, entry.color);
       if (const std::string* text = declarations.Find("stop-opacity")) {
@@ -259,18 +290,46 @@ bool SvgReader::ParseVxPaint(const std::string& text, const ai::RealMatrix& ctm,
 }
 
 void SvgReader::FinishPrologue() {
-  for (pugi::xml_node node : prologue_) {
-    if (consumed_.count(node) != 0) continue;
-    if (Local(node) == "defs") {
-      std::vector<pugi::xml_node> remove;
-      bool kept = false;
-      for (pugi::xml_node child : node.children()) {
-        if (consumed_.count(child) != 0) remove.push_back(child);
-        else if (child.type() == pugi::node_element) kept = true;
-      }
-      if (!kept) continue;
-      for (pugi::xml_node child : remove) node.remove_child(child);
+  // What still refers to a clip path that art now holds keeps the original.
+  std::set<std::string> referenced;
+  auto collect = [&](std::string_view text) {
+    for (size_t at = text.find("url(#"); at != std::string_view::npos; at = text.find("url(#", at + 5)) {
+      const size_t end = text.find_first_of(")\"'", at + 5);
+      referenced.emplace(text.substr(at + 5, end == std::string_view::npos ? std::string_view::npos : end - at - 5));
     }
+  };
+  auto collectArt = [&](const Art* art) {
+    collect(art->verbatim);
+    collect(art->svg.residualStyle);
+    for (const auto& [name, value] : art->svg.attributes) collect(value);
+  };
+  doc_.ForEachArt(collectArt, /*intoLive=*/true);
+  for (const auto& layer : doc_.layers()) collectArt(layer->group), collect(layer->svg.residualStyle);
+  for (const auto& layer : doc_.layers())
+    for (const auto& [name, value] : layer->svg.attributes) collect(value);
+  for (const pugi::xml_node& node : prologue_)
+    if (consumed_.count(node) == 0) collect(Verbatim(node));
+
+  std::set<pugi::xml_node> kept(prologue_.begin(), prologue_.end());
+  std::vector<pugi::xml_node> drop;
+  for (const pugi::xml_node& node : consumed_) {
+    if (Local(node) == "clipPath" && referenced.count(node.attribute("id").value()) != 0) continue;
+    bool inKept = false, inDropped = false;
+    for (pugi::xml_node up = node.parent(); up; up = up.parent()) {
+      inKept = inKept || kept.count(up) != 0;
+      inDropped = inDropped || consumed_.count(up) != 0;
+    }
+    if (inKept && !inDropped) drop.push_back(node);
+  }
+  for (pugi::xml_node node : drop) node.parent().remove_child(node);
+
+  for (pugi::xml_node node : prologue_) {
+    if (consumed_.count(node) != 0 &&
+        !(Local(node) == "clipPath" && referenced.count(node.attribute("id").value()) != 0))
+      continue;
+    // A <defs> left empty goes.
+    if (Local(node) == "defs" && !node.find_child([](const pugi::xml_node& n) { return n.type() == pugi::node_element; }))
+      continue;
     doc_.svg.prologue.push_back(Verbatim(node));
   }
 }

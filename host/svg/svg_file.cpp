@@ -22,12 +22,8 @@ namespace {
 
 }  // namespace
 
-std::unique_ptr<Document> ReadSvgFile(const std::string& path, std::vector<std::string>* notes) {
-  std::string text;
-  if (path == "-") {
-    text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    return ReadSvg(text, "<stdin>", notes);
-  }
+std::string ReadFileText(const std::string& path) {
+  if (path == "-") return std::string(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) Fail(path, "cannot read", EISDIR);
   std::ifstream in(path, std::ios::binary);
@@ -35,7 +31,11 @@ std::unique_ptr<Document> ReadSvgFile(const std::string& path, std::vector<std::
   std::ostringstream contents;
   contents << in.rdbuf();
   if (in.bad()) Fail(path, "cannot read", errno);
-  return ReadSvg(contents.str(), path, notes);
+  return contents.str();
+}
+
+std::unique_ptr<Document> ReadSvgFile(const std::string& path, std::vector<std::string>* notes) {
+  return ReadSvg(ReadFileText(path), path == "-" ? "<stdin>" : path, notes);
 }
 
 void WriteSvgFile(const Document& document, const std::string& path) {

@@ -30,6 +30,8 @@ class SvgError : public std::runtime_error {
 // document. `notes` receives what was read approximately (may be null).
 std::unique_ptr<Document> ReadSvg(std::string_view text, const std::string& sourceName,
                                   std::vector<std::string>* notes = nullptr);
+// The bytes of a file; "-" reads standard input. Throws SvgError naming the file.
+std::string ReadFileText(const std::string& path);
 // Reads a file; "-" reads standard input.
 std::unique_ptr<Document> ReadSvgFile(const std::string& path, std::vector<std::string>* notes = nullptr);
 

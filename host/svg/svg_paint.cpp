@@ -1,6 +1,7 @@
 #include "svg/svg_paint.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstring>
 
@@ -30,38 +31,41 @@ ai::ThreeColor FromRgb(uint32_t rgb) {
   return {((rgb >> 16) & 0xff) / 255.0, ((rgb >> 8) & 0xff) / 255.0, (rgb & 0xff) / 255.0};
 }
 
-bool ParseHex(std::string_view hex, ai::ThreeColor& color) {
-  if (hex.size() != 3 && hex.size() != 6) return false;
-  int digits[6];
+// #rgb, #rgba, #rrggbb and #rrggbbaa; the alpha digits, where given, go to `alpha`.
+bool ParseHex(std::string_view hex, ai::ThreeColor& color, double& alpha) {
+  if (hex.size() != 3 && hex.size() != 4 && hex.size() != 6 && hex.size() != 8) return false;
+  int digits[8];
   for (size_t i = 0; i < hex.size(); ++i)
     if ((digits[i] = HexDigit(hex[i])) < 0) return false;
-  if (hex.size() == 3) {
+  if (hex.size() <= 4) {
     color = {digits[0] * 17 / 255.0, digits[1] * 17 / 255.0, digits[2] * 17 / 255.0};
+    alpha = hex.size() == 4 ? digits[3] * 17 / 255.0 : 1.0;
     return true;
   }
-  if (hex.size() == 6) {
-    color = {(digits[0] * 16 + digits[1]) / 255.0, (digits[2] * 16 + digits[3]) / 255.0,
-             (digits[4] * 16 + digits[5]) / 255.0};
-    return true;
-  }
-  return false;
+  color = {(digits[0] * 16 + digits[1]) / 255.0, (digits[2] * 16 + digits[3]) / 255.0,
+           (digits[4] * 16 + digits[5]) / 255.0};
+  alpha = hex.size() == 8 ? (digits[6] * 16 + digits[7]) / 255.0 : 1.0;
+  return true;
 }
 
-// rgb(r, g, b): integers 0..255 or percentages, clamped and put on the byte grid.
-bool ParseRgbFunction(std::string_view args, ai::ThreeColor& color) {
-  double values[3];
-  for (int i = 0; i < 3; ++i) {
+// rgb(r, g, b) and rgba(r, g, b, a): integers 0..255 or percentages, clamped and
+// put on the byte grid; the alpha is a number 0..1 or a percentage.
+bool ParseRgbFunction(std::string_view args, bool withAlpha, ai::ThreeColor& color, double& alpha) {
+  double values[4] = {0, 0, 0, 1};
+  const int count = withAlpha ? 4 : 3;
+  for (int i = 0; i < count; ++i) {
     SkipSpace(args);
     if (!ReadNumber(args, values[i])) return false;
     SkipSpace(args);
     if (!args.empty() && args.front() == '%') {
-      values[i] = values[i] * 2.55;
+      values[i] = i < 3 ? values[i] * 2.55 : values[i] / 100;
       args.remove_prefix(1);
     }
     SkipSeparators(args);
   }
   if (!Trim(args).empty()) return false;
   color = {Byte(values[0]), Byte(values[1]), Byte(values[2])};
+  alpha = std::clamp(values[3], 0.0, 1.0);
   return true;
 }
 
@@ -89,16 +93,30 @@ ai::ThreeColor ThreeOf(const ai::ColorRecord& c, const CustomColor* custom) {
 
 }  // namespace
 
-bool ParseColor(std::string_view text, ai::ThreeColor& color) {
+bool ParseColor(std::string_view text, ai::ThreeColor& color, double* alpha) {
   text = Trim(text);
   if (text.empty()) return false;
-  if (text.front() == '#') return ParseHex(text.substr(1), color);
-  if (text.size() > 5 && (text.substr(0, 4) == "rgb(" || text.substr(0, 4) == "RGB(") && text.back() == ')')
-    return ParseRgbFunction(text.substr(4, text.size() - 5), color);
-  uint32_t rgb = 0;
-  if (!NamedColor(text, rgb)) return false;
-  color = FromRgb(rgb);
-  return true;
+  double parsedAlpha = 1;
+  bool parsed = false;
+  auto function = [&](std::string_view name) {
+    if (text.size() <= name.size() + 1 || text.back() != ')') return false;
+    for (size_t i = 0; i < name.size(); ++i)
+      if (std::tolower(static_cast<unsigned char>(text[i])) != name[i]) return false;
+    return text[name.size()] == '(';
+  };
+  if (text.front() == '#') {
+    parsed = ParseHex(text.substr(1), color, parsedAlpha);
+  } else if (function("rgba")) {
+    parsed = ParseRgbFunction(text.substr(5, text.size() - 6), true, color, parsedAlpha);
+  } else if (function("rgb")) {
+    parsed = ParseRgbFunction(text.substr(4, text.size() - 5), false, color, parsedAlpha);
+  } else {
+    uint32_t rgb = 0;
+    parsed = NamedColor(text, rgb);
+    if (parsed) color = FromRgb(rgb);
+  }
+  if (parsed && alpha != nullptr) *alpha = parsedAlpha;
+  return parsed;
 }
 
 bool ParsePaint(std::string_view text, Paint& paint) {
@@ -126,7 +144,7 @@ bool ParsePaint(std::string_view text, Paint& paint) {
     } else {
       return false;
     }
-  } else if (ParseColor(text, parsed.color)) {
+  } else if (ParseColor(text, parsed.color, &parsed.alpha)) {
     parsed.kind = Paint::Kind::kColor;
   } else {
     return false;

@@ -16,8 +16,10 @@ struct CustomColor;
 
 namespace vxhost::svg {
 
-// #rgb, #rrggbb, rgb(r, g, b) with numbers or percentages, and colour keywords.
-bool ParseColor(std::string_view text, ai::ThreeColor& color);
+// #rgb, #rgba, #rrggbb, #rrggbbaa, rgb(r, g, b) and rgba(r, g, b, a) with numbers
+// or percentages, and colour keywords. The colour's own alpha (1 where it has
+// none) goes to `alpha` when given.
+bool ParseColor(std::string_view text, ai::ThreeColor& color, double* alpha = nullptr);
 
 struct Paint {
   enum class Kind { kNone, kColor, kCurrentColor, kUrl };
@@ -27,6 +29,7 @@ struct Paint {
   // What to use when the url names nothing usable: none, or a colour.
   Kind fallbackKind = Kind::kNone;
   ai::ThreeColor fallback{0, 0, 0};
+  double alpha = 1;  // a colour's own alpha (#rrggbbaa, rgba()), folded into the paint's opacity
 };
 bool ParsePaint(std::string_view text, Paint& paint);
 

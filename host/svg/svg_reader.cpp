@@ -5,6 +5,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "svg/svg_cascade.h"
 #include "svg/svg_geometry.h"
 #include "svg/svg_io.h"
 #include "svg/svg_live_effect.h"
@@ -33,11 +34,6 @@ bool IsShape(const std::string& name) {
          name == "polyline" || name == "polygon";
 }
 
-double Number(const pugi::xml_node& node, const char* name, double fallback) {
-  double value = 0;
-  return ParseLength(node.attribute(name).value(), value) ? value : fallback;
-}
-
 // The id a "url(#id)" names, or "".
 std::string UrlId(const std::string& value) {
   Paint paint;
@@ -48,6 +44,71 @@ std::string Verbatim(const pugi::xml_node& node) {
   std::ostringstream out;
   node.print(out, "", pugi::format_raw);
   return out.str();
+}
+
+// Visits `root` and everything inside it in document order, without recursion.
+template <class Visit>
+void ForEachNode(pugi::xml_node root, Visit&& visit) {
+  for (pugi::xml_node at = root; at;) {
+    visit(at);
+    if (at.first_child()) {
+      at = at.first_child();
+      continue;
+    }
+    while (at && at != root && !at.next_sibling()) at = at.parent();
+    if (!at || at == root) break;
+    at = at.next_sibling();
+  }
+}
+
+// A copy of an element that <use> shows: the ids stay with the original.
+std::string VerbatimWithoutIds(const pugi::xml_node& node) {
+  pugi::xml_document copy;
+  const pugi::xml_node root = copy.append_copy(node);
+  ForEachNode(root, [](pugi::xml_node at) { at.remove_attribute("id"); });
+  return Verbatim(root);
+}
+
+// The value a kept attribute or kept style declaration gives `property`, or null.
+const std::string* KeptValue(const SvgExtras& extras, std::string_view property, std::string& scratch) {
+  for (const auto& [key, value] : SplitStyle(extras.residualStyle))
+    if (key == property) return &(scratch = value);
+  for (const auto& [name, value] : extras.attributes)
+    if (name == property) return &value;
+  return nullptr;
+}
+
+bool HasSpaceBoundReference(const SvgExtras& extras) {
+  for (const auto& [name, value] : extras.attributes)
+    if (IsSpaceBoundProperty(name) && value != "none") return true;
+  for (const auto& [key, value] : SplitStyle(extras.residualStyle))
+    if (IsSpaceBoundProperty(key) && value != "none") return true;
+  return false;
+}
+
+// Moves what refers to other elements in the element's own space (and the
+// opacity and visibility, which apply after it) from `from` to `to`.
+void MoveSpaceBound(Art& from, Art& to) {
+  auto& attributes = from.svg.attributes;
+  for (auto it = attributes.begin(); it != attributes.end();) {
+    if (IsSpaceBoundProperty(it->first)) {
+      to.svg.attributes.push_back(std::move(*it));
+      it = attributes.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  std::string kept;
+  for (const auto& [key, value] : SplitStyle(from.svg.residualStyle)) {
+    std::string& target = IsSpaceBoundProperty(key) ? to.svg.residualStyle : kept;
+    if (!target.empty()) target += ';';
+    target += key + ':' + value;
+  }
+  from.svg.residualStyle = kept;
+  to.opacity = from.opacity;
+  from.opacity = 1;
+  to.userAttributes |= from.userAttributes & ai::art_attr::kHidden;
+  from.userAttributes &= ~ai::art_attr::kHidden;
 }
 
 // What an element says about itself: declared properties, transform, the
@@ -67,6 +128,20 @@ bool ParseOpacity(const std::string* text, double& opacity) {
   return true;
 }
 
+bool IsMarkerProperty(std::string_view name) {
+  return name == "marker" || name == "marker-start" || name == "marker-mid" || name == "marker-end";
+}
+
+bool IsTranslation(const ai::RealMatrix& m) { return m.a == 1 && m.b == 0 && m.c == 0 && m.d == 1; }
+
+// The element's transform applied after `parentCtm`.
+ai::RealMatrix ElementCtm(const pugi::xml_node& node, const ai::RealMatrix& parentCtm) {
+  ai::RealMatrix own;
+  return node.attribute("transform") && ParseTransform(node.attribute("transform").value(), own)
+             ? Concat(own, parentCtm)
+             : parentCtm;
+}
+
 // Corner flags as the writer gave them ("0110..."), when they cover every segment.
 void SetCorners(std::vector<Subpath>& subpaths, std::string_view flags) {
   size_t count = 0;
@@ -79,6 +154,29 @@ void SetCorners(std::vector<Subpath>& subpaths, std::string_view flags) {
 
 }  // namespace
 
+bool DeclaresMarkers(const pugi::xml_node& node, bool inherited) {
+  bool markers = inherited;
+  std::set<std::string> declared;  // marker properties given, with "marker" covering all three
+  auto declare = [&](const std::string& name, const std::string& value) {
+    if (!IsMarkerProperty(name) || value == "inherit") return;
+    const bool none = value == "none" || value.empty();
+    if (name == "marker") {
+      for (const char* part : {"marker-start", "marker-mid", "marker-end"})
+        if (none) declared.erase(part); else declared.insert(part);
+    } else if (none) {
+      declared.erase(name);
+    } else {
+      declared.insert(name);
+    }
+    markers = !declared.empty();
+  };
+  for (const pugi::xml_attribute& a : node.attributes()) declare(a.name(), a.value());
+  for (const auto& [key, value] : SplitStyle(node.attribute("style").value())) declare(key, value);
+  return markers;
+}
+
+bool IsSpaceBoundProperty(std::string_view name) { return name == "filter" || name == "mask" || name == "clip-path"; }
+
 bool IsGeometryAttribute(const std::string& element, const std::string& a) {
   if (element == "path") return a == "d";
   if (element == "rect") return a == "x" || a == "y" || a == "width" || a == "height" || a == "rx" || a == "ry";
@@ -86,6 +184,10 @@ bool IsGeometryAttribute(const std::string& element, const std::string& a) {
   if (element == "ellipse") return a == "cx" || a == "cy" || a == "rx" || a == "ry";
   if (element == "line") return a == "x1" || a == "y1" || a == "x2" || a == "y2";
   if (element == "polyline" || element == "polygon") return a == "points";
+  if (element == "use") return a == "x" || a == "y" || a == "width" || a == "height" || a == "href" || a == "xlink:href";
+  if (element == "svg")
+    return a == "x" || a == "y" || a == "width" || a == "height" || a == "viewBox" || a == "preserveAspectRatio" ||
+           a == "overflow";
   return false;
 }
 
@@ -125,20 +227,23 @@ void SvgReader::Note(std::string text) {
   if (notes_ != nullptr) notes_->push_back(std::move(text));
 }
 
+void SvgReader::Fail(const std::string& what) const { throw SvgError(doc_.svg.sourceName + ": " + what); }
+
 void SvgReader::Insert(Art* art, Art* container) { doc_.Insert(art, ai::placement::kInsideOnTop, container); }
+
+double SvgReader::Length(const pugi::xml_node& node, const char* name, Axis axis, double fallback) const {
+  double value = 0;
+  return ParseLengthIn(node.attribute(name).value(), viewport_, axis, value) ? value : fallback;
+}
 
 void SvgReader::Read(pugi::xml_node root) {
   prefixes_.Resolve(root);
-  for (pugi::xml_node node = root; node; ) {
+  ApplyStyleSheets(root, prefixes_.svg, kMaxDepth + 1);
+  ForEachNode(root, [&](pugi::xml_node node) {
     if (const pugi::xml_attribute id = node.attribute("id")) ids_.emplace(id.value(), node);
-    if (node.first_child()) {
-      node = node.first_child();
-      continue;
-    }
-    while (node && node != root && !node.next_sibling()) node = node.parent();
-    if (!node || node == root) break;
-    node = node.next_sibling();
-  }
+  });
+  rootViewport_ = viewport_ = RootViewport(root.attribute("viewBox").value(), root.attribute("width").value(),
+                                           root.attribute("height").value());
 
   for (const pugi::xml_attribute& a : root.attributes()) {
     if (std::strcmp(a.name(), ("xmlns:" + prefixes_.vx.substr(0, prefixes_.vx.size() - 1)).c_str()) == 0) continue;
@@ -153,11 +258,24 @@ void SvgReader::Read(pugi::xml_node root) {
     if (IsKnownProperty(a.name())) declarations.Add(a.name(), a.value());
   for (const auto& [name, value] : SplitStyle(root.attribute("style").value()))
     if (IsKnownProperty(name)) declarations.Add(name, value);
-  const ComputedStyle style = ComputeStyle(ComputedStyle{}, declarations, notes_);
+  ComputedStyle base;
+  base.viewport = viewport_;
+  ComputedStyle style = ComputeStyle(base, declarations, notes_);
+  style.markers = DeclaresMarkers(root, false);
 
   for (pugi::xml_node child : root.children())
     if (child.type() == pugi::node_element) ReadRootChild(child, style);
   FinishPrologue();
+}
+
+// Art outside any layer goes to a layer of its own above the layers read so far,
+// so layers and loose art keep the order in which the file paints them.
+Layer* SvgReader::LayerForLooseArt() {
+  Layer* top = doc_.layers().front().get();
+  if (top->implicit) return top;
+  Layer* layer = doc_.AddLayer("Layer " + std::to_string(doc_.layers().size() + 1), 0);
+  layer->implicit = true;
+  return layer;
 }
 
 void SvgReader::ReadRootChild(pugi::xml_node node, const ComputedStyle& style) {
@@ -167,9 +285,7 @@ void SvgReader::ReadRootChild(pugi::xml_node node, const ComputedStyle& style) {
   const bool inkscapeLayer =
       std::strcmp(node.attribute((prefixes_.inkscape + "groupmode").c_str()).value(), "layer") == 0;
   if (name != "g" || (vxLayer == nullptr && !inkscapeLayer)) {
-    Layer* implicit = doc_.layers().back().get();
-    if (!implicit->implicit) implicit = doc_.AddLayer("Layer 1", doc_.layers().size());
-    ReadElement(node, style, kIdentity, implicit->group);
+    ReadElement(node, style, kIdentity, LayerForLooseArt()->group);
     return;
   }
 
@@ -192,10 +308,10 @@ void SvgReader::ReadRootChild(pugi::xml_node node, const ComputedStyle& style) {
       }
     } else if (IsKnownProperty(n) && n != "clip-path") {
       declarations.Add(n, a.value());
+    } else if (n.rfind(prefixes_.vx, 0) == 0 && n != prefixes_.vx + "locked") {
     } else if (n == prefixes_.vx + "locked") {
       layer->editable = false;
-    } else if (n.rfind(prefixes_.vx, 0) == 0 || n == prefixes_.inkscape + "groupmode" ||
-               n == prefixes_.inkscape + "label") {
+    } else if (n == prefixes_.inkscape + "groupmode" || n == prefixes_.inkscape + "label") {
     } else if (n == prefixes_.sodipodi + "insensitive") {
       layer->editable = std::strcmp(a.value(), "true") != 0;
     } else {
@@ -206,8 +322,22 @@ void SvgReader::ReadRootChild(pugi::xml_node node, const ComputedStyle& style) {
     if (IsKnownProperty(key)) declarations.Add(key, value);
   if (const std::string* display = declarations.Find("display")) layer->visible = *display != "none";
   ParseOpacity(declarations.Find("opacity"), layer->group->opacity);
-  const ComputedStyle own = ComputeStyle(style, declarations, notes_);
-  ReadChildren(node, own, ctm, layer->group);
+  ComputedStyle own = ComputeStyle(style, declarations, notes_);
+  own.markers = DeclaresMarkers(node, style.markers);
+  if (HasSpaceBoundReference(layer->svg) && !IsIdentity(ctm)) layer->svg.space = ctm;
+  const pugi::xml_node inner = SpaceWrapperChild(node);
+  ReadChildren(inner ? inner : node, own, inner ? kIdentity : ctm, layer->group);
+}
+
+pugi::xml_node SvgReader::SpaceWrapperChild(const pugi::xml_node& node) const {
+  if (VxAttr(node, "space") == nullptr) return {};
+  pugi::xml_node only;
+  for (pugi::xml_node child : node.children()) {
+    if (child.type() != pugi::node_element) continue;
+    if (only || Local(child) != "g") return {};
+    only = child;
+  }
+  return only;
 }
 
 void SvgReader::ReadChildren(pugi::xml_node node, const ComputedStyle& style, const ai::RealMatrix& ctm,
@@ -220,10 +350,24 @@ void SvgReader::ReadElement(pugi::xml_node node, const ComputedStyle& parentStyl
                             Art* container) {
   const std::string name = Local(node);
   if (IsNonRendered(name)) {
-    prologue_.push_back(node);
+    // What <use> shows is read where it stands; its original is kept once.
+    if (instancing_.empty()) prologue_.push_back(node);
     return;
   }
-  const bool verbatim = !(name == "g" || name == "a" || name == "switch" || IsShape(name));
+  if (depth_ >= kMaxDepth) Fail("elements nest more than " + std::to_string(kMaxDepth) + " levels deep");
+  if (!instancing_.empty() && ++instanced_ > kMaxInstanced)
+    Fail("<use> elements show more than " + std::to_string(kMaxInstanced) + " elements");
+  struct Nesting {
+    size_t& depth;
+    explicit Nesting(size_t& d) : depth(d) { ++depth; }
+    ~Nesting() { --depth; }
+  } nesting(depth_);
+
+  const pugi::xml_node useTarget = name == "use" ? Referenced(node) : pugi::xml_node();
+  const bool grouping = name == "g" || name == "a" || name == "switch" || name == "svg" || useTarget;
+  // Markers are drawn in the shape's own user space, which baking would change.
+  const bool markedShape = IsShape(name) && DeclaresMarkers(node, parentStyle.markers) && !IsTranslation(ElementCtm(node, parentCtm));
+  const bool verbatim = (!grouping && !IsShape(name)) || markedShape;
   const bool wrapper = name == "g" && VxAttr(node, "wrap") != nullptr;
 
   ElementInfo info;
@@ -235,7 +379,7 @@ void SvgReader::ReadElement(pugi::xml_node node, const ComputedStyle& parentStyl
       info.hasTransform = ParseTransform(a.value(), info.transform);
     } else if (verbatim || n == "style") {
     } else if (n == "id") {
-      info.extras.id = a.value();
+      if (instancing_.empty()) info.extras.id = a.value();
     } else if (n.rfind(prefixes_.vx, 0) == 0 || IsGeometryAttribute(name, n)) {
     } else {
       info.extras.attributes.emplace_back(n, a.value());
@@ -244,12 +388,13 @@ void SvgReader::ReadElement(pugi::xml_node node, const ComputedStyle& parentStyl
   for (const auto& [key, value] : SplitStyle(node.attribute("style").value())) {
     if (IsKnownProperty(key)) {
       info.declarations.Add(key, value);
-    } else if (!verbatim) {
+    } else if (!verbatim && !(name == "svg" && key == "overflow")) {
       if (!info.extras.residualStyle.empty()) info.extras.residualStyle += ';';
       info.extras.residualStyle += key + ':' + value;
     }
   }
   ComputedStyle style = ComputeStyle(parentStyle, info.declarations, notes_);
+  style.markers = DeclaresMarkers(node, parentStyle.markers);
   if (const char* vxFill = VxAttr(node, "fill")) style.vxFill = vxFill;
   if (const char* vxStroke = VxAttr(node, "stroke")) style.vxStroke = vxStroke;
   const ai::RealMatrix ctm = info.hasTransform ? Concat(info.transform, parentCtm) : parentCtm;
@@ -268,24 +413,28 @@ void SvgReader::ReadElement(pugi::xml_node node, const ComputedStyle& parentStyl
     return;
   }
 
+  // Filters and masks work on the element as a whole, before any clip: a clip
+  // path beside them stays a reference too.
+  std::string scratch;
+  const bool effects = !verbatim && (KeptValue(info.extras, "filter", scratch) != nullptr ||
+                                     KeptValue(info.extras, "mask", scratch) != nullptr);
+
   Art* art = nullptr;
   if (verbatim) {
-    const int16_t kind = name == "text" ? ai::art_kind::kText : name == "use" ? ai::art_kind::kStyledRef
-                                                                               : ai::art_kind::kOpaque;
-    art = doc_.NewArt(kind);
-    art->verbatim = Verbatim(node);
-    art->matrix = parentCtm;
-    art->inheritedStyle = InheritedStyleText(parentStyle);
-    art->style = PathStyleOf(style, ctm);
-    art->svg.id = node.attribute("id").value();
-    art->svg.fillOpacity = style.fillOpacity;
-    art->svg.strokeOpacity = style.strokeOpacity;
+    art = ReadVerbatim(node, name, parentStyle, style, parentCtm, ctm);
   } else if (name == "g" && VxAttr(node, "live") != nullptr) {
     art = ReadLive(node, style, ctm);
+  } else if (useTarget) {
+    art = doc_.NewArt(ai::art_kind::kGroup);
+    ReadUse(node, useTarget, style, ctm, art);
+  } else if (name == "svg") {
+    art = doc_.NewArt(ai::art_kind::kGroup);
+    ReadViewport(node, node, /*placed=*/true, style, ctm, art);
   } else if (name == "g" || name == "a" || name == "switch") {
     art = doc_.NewArt(name == "g" ? ai::art_kind::kGroup : ai::art_kind::kContainer);
     if (name != "g") info.extras.element = name;
-    ReadChildren(node, style, ctm, art);
+    const pugi::xml_node inner = SpaceWrapperChild(node);
+    ReadChildren(inner ? inner : node, style, inner ? parentCtm : ctm, art);
   } else {
     std::vector<Subpath> subpaths;
     if (!ShapeSubpaths(node, name, subpaths))
@@ -295,8 +444,11 @@ void SvgReader::ReadElement(pugi::xml_node node, const ComputedStyle& parentStyl
     if (!style.visible) art->userAttributes |= ai::art_attr::kHidden;
   }
   if (!verbatim) {
-    info.extras.fillOpacity = style.fillOpacity;
-    info.extras.strokeOpacity = style.strokeOpacity;
+    // Paths carry what they paint with; a group's opacities reach its paths.
+    if (art->kind == ai::art_kind::kPath || art->kind == ai::art_kind::kCompoundPath) {
+      info.extras.fillOpacity = style.FillOpacity();
+      info.extras.strokeOpacity = style.StrokeOpacity();
+    }
     art->svg = std::move(info.extras);
   }
   ParseOpacity(info.declarations.Find("opacity"), art->opacity);
@@ -307,11 +459,12 @@ void SvgReader::ReadElement(pugi::xml_node node, const ComputedStyle& parentStyl
   if (clip != nullptr && !verbatim && art->kind != ai::art_kind::kPluginGroup) {
     const std::string id = UrlId(*clip);
     const auto found = ids_.find(id);
-    if (found != ids_.end() && Local(found->second) == "clipPath") {
-      consumed_.insert(found->second);
+    if (!effects && found != ids_.end() && Local(found->second) == "clipPath") {
+      const bool first = consumed_.insert(found->second).second;
       Art* clipArt = ClipArt(found->second, ctm, *art);
+      if (!first || !instancing_.empty()) clipArt->svg.id.clear();  // the file keeps an id once
       Art* group = art;
-      if (art->kind != ai::art_kind::kGroup) {
+      if (art->kind != ai::art_kind::kGroup || art->clipped) {
         group = doc_.NewArt(ai::art_kind::kGroup);
         Insert(art, group);
       }
@@ -322,7 +475,35 @@ void SvgReader::ReadElement(pugi::xml_node node, const ComputedStyle& parentStyl
       art->svg.attributes.emplace_back("clip-path", *clip);
     }
   }
+
+  // References in the element's own user space: the art's coordinates are baked
+  // into root space, so the art remembers that space for them. A shape becomes
+  // a group that carries them.
+  if (!verbatim && art->kind != ai::art_kind::kPluginGroup && !IsIdentity(ctm) && HasSpaceBoundReference(art->svg)) {
+    if (art->kind != ai::art_kind::kGroup && art->kind != ai::art_kind::kContainer) {
+      Art* group = doc_.NewArt(ai::art_kind::kGroup);
+      MoveSpaceBound(*art, *group);
+      Insert(art, group);
+      art = group;
+    }
+    art->svg.space = ctm;
+  }
   Insert(art, container);
+}
+
+Art* SvgReader::ReadVerbatim(pugi::xml_node node, const std::string& name, const ComputedStyle& parentStyle,
+                             const ComputedStyle& style, const ai::RealMatrix& parentCtm, const ai::RealMatrix& ctm) {
+  const int16_t kind = name == "text" ? ai::art_kind::kText : name == "use" ? ai::art_kind::kStyledRef
+                                                                             : ai::art_kind::kOpaque;
+  Art* art = doc_.NewArt(kind);
+  art->verbatim = instancing_.empty() ? Verbatim(node) : VerbatimWithoutIds(node);
+  art->matrix = parentCtm;
+  art->inheritedStyle = InheritedStyleText(parentStyle);
+  art->style = PathStyleOf(style, ctm);
+  if (instancing_.empty()) art->svg.id = node.attribute("id").value();
+  art->svg.fillOpacity = style.FillOpacity();
+  art->svg.strokeOpacity = style.StrokeOpacity();
+  return art;
 }
 
 Art* SvgReader::ReadLive(pugi::xml_node node, const ComputedStyle& style, const ai::RealMatrix& ctm) {
@@ -370,17 +551,20 @@ bool SvgReader::ShapeSubpaths(const pugi::xml_node& node, const std::string& nam
     return ParsePathData(node.attribute("d").value(), subpaths, &error);
   }
   if (name == "rect") {
-    subpaths = RectShape(Number(node, "x", 0), Number(node, "y", 0), Number(node, "width", 0),
-                         Number(node, "height", 0), Number(node, "rx", -1), Number(node, "ry", -1));
+    subpaths = RectShape(Length(node, "x", Axis::kX, 0), Length(node, "y", Axis::kY, 0),
+                         Length(node, "width", Axis::kX, 0), Length(node, "height", Axis::kY, 0),
+                         Length(node, "rx", Axis::kX, -1), Length(node, "ry", Axis::kY, -1));
   } else if (name == "circle") {
-    const double r = Number(node, "r", 0);
-    subpaths = EllipseShape(Number(node, "cx", 0), Number(node, "cy", 0), r, r);
+    const double r = Length(node, "r", Axis::kOther, 0);
+    subpaths = EllipseShape(Length(node, "cx", Axis::kX, 0), Length(node, "cy", Axis::kY, 0), r, r);
   } else if (name == "ellipse") {
     // rx or ry "auto" (or missing) takes the other one.
-    const double rx = Number(node, "rx", -1), ry = Number(node, "ry", -1);
-    subpaths = EllipseShape(Number(node, "cx", 0), Number(node, "cy", 0), rx < 0 ? ry : rx, ry < 0 ? rx : ry);
+    const double rx = Length(node, "rx", Axis::kX, -1), ry = Length(node, "ry", Axis::kY, -1);
+    subpaths = EllipseShape(Length(node, "cx", Axis::kX, 0), Length(node, "cy", Axis::kY, 0), rx < 0 ? ry : rx,
+                            ry < 0 ? rx : ry);
   } else if (name == "line") {
-    subpaths = LineShape(Number(node, "x1", 0), Number(node, "y1", 0), Number(node, "x2", 0), Number(node, "y2", 0));
+    subpaths = LineShape(Length(node, "x1", Axis::kX, 0), Length(node, "y1", Axis::kY, 0),
+                         Length(node, "x2", Axis::kX, 0), Length(node, "y2", Axis::kY, 0));
   } else {
     subpaths = PolyShape(node.attribute("points").value(), name == "polygon");
   }
@@ -444,17 +628,25 @@ Art* SvgReader::ClipArt(pugi::xml_node clip, const ai::RealMatrix& elementCtm, c
   bool evenOdd = clipEvenOdd;
   std::string id;
   int shapes = 0;
-  for (pugi::xml_node child : clip.children()) {
+  for (pugi::xml_node element : clip.children()) {
+    if (element.type() != pugi::node_element) continue;
+    ai::RealMatrix ctm = base, own;
+    if (element.attribute("transform") && ParseTransform(element.attribute("transform").value(), own))
+      ctm = Concat(own, base);
+    // A clip path may show a shape defined elsewhere through <use>.
+    pugi::xml_node child = element;
+    if (Local(element) == "use" && (child = Referenced(element))) {
+      ctm = Concat({1, 0, 0, 1, Length(element, "x", Axis::kX, 0), Length(element, "y", Axis::kY, 0)}, ctm);
+      if (child.attribute("transform") && ParseTransform(child.attribute("transform").value(), own))
+        ctm = Concat(own, ctm);
+    }
     const std::string name = Local(child);
-    if (child.type() != pugi::node_element || !IsShape(name)) continue;
+    if (!child || !IsShape(name)) continue;
     ++shapes;
-    id = child.attribute("id").value();
+    id = element.attribute("id").value();
     std::vector<Subpath> subpaths;
     ShapeSubpaths(child, name, subpaths);
     if (const char* corners = VxAttr(child, "corners")) SetCorners(subpaths, corners);
-    ai::RealMatrix ctm = base, own;
-    if (child.attribute("transform") && ParseTransform(child.attribute("transform").value(), own))
-      ctm = Concat(own, base);
     for (Subpath& subpath : subpaths) ToDocument(subpath.segments, ctm);
     std::string rule = child.attribute("clip-rule").value();
     for (const auto& [key, value] : SplitStyle(child.attribute("style").value()))
@@ -462,6 +654,12 @@ Art* SvgReader::ClipArt(pugi::xml_node clip, const ai::RealMatrix& elementCtm, c
     if (!rule.empty()) evenOdd = rule == "evenodd";
     for (Subpath& subpath : subpaths) all.push_back(std::move(subpath));
   }
+  Art* art = ClipPathArt(std::move(all), evenOdd);
+  if (shapes == 1) art->svg.id = id;
+  return art;
+}
+
+Art* SvgReader::ClipPathArt(std::vector<Subpath> subpaths, bool evenOdd) {
   ai::PathStyle style{};
   style.clip = 1;
   style.evenOdd = evenOdd ? 1 : 0;
@@ -474,16 +672,13 @@ Art* SvgReader::ClipArt(pugi::xml_node clip, const ai::RealMatrix& elementCtm, c
     path->style = style;
     return path;
   };
-  Art* art;
-  if (all.size() <= 1) {
+  if (subpaths.size() <= 1) {
     Subpath empty;
-    art = makePath(all.empty() ? empty : all[0]);
-  } else {
-    art = doc_.NewArt(ai::art_kind::kCompoundPath);
-    art->style = style;
-    for (auto it = all.rbegin(); it != all.rend(); ++it) Insert(makePath(*it), art);
+    return makePath(subpaths.empty() ? empty : subpaths[0]);
   }
-  if (shapes == 1) art->svg.id = id;
+  Art* art = doc_.NewArt(ai::art_kind::kCompoundPath);
+  art->style = style;
+  for (auto it = subpaths.rbegin(); it != subpaths.rend(); ++it) Insert(makePath(*it), art);
   return art;
 }
 

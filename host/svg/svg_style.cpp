@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "svg/css.h"
 #include "svg/svg_number.h"
 
 namespace vxhost::svg {
@@ -37,7 +38,8 @@ bool ParseFraction(std::string_view text, double& value) {
   return true;
 }
 
-bool ParseDashes(std::string_view text, std::vector<double>& dashes, std::vector<std::string>* notes) {
+bool ParseDashes(std::string_view text, const Viewport& viewport, std::vector<double>& dashes,
+                 std::vector<std::string>* notes) {
   if (Trimmed(text) == "none") {
     dashes.clear();
     return true;
@@ -49,6 +51,10 @@ bool ParseDashes(std::string_view text, std::vector<double>& dashes, std::vector
     if (!ReadNumber(text, v) || v < 0) return false;
     SkipSpace(text);
     if (text.substr(0, 2) == "px") text.remove_prefix(2);
+    if (!text.empty() && text.front() == '%') {
+      v = v / 100 * viewport.Diagonal();
+      text.remove_prefix(1);
+    }
     values.push_back(v);
     SkipSeparators(text);
   }
@@ -85,18 +91,7 @@ bool IsKnownProperty(std::string_view name) {
 
 std::vector<std::pair<std::string, std::string>> SplitStyle(std::string_view style) {
   std::vector<std::pair<std::string, std::string>> out;
-  while (!style.empty()) {
-    const size_t end = style.find(';');
-    const std::string_view declaration = style.substr(0, end);
-    const size_t colon = declaration.find(':');
-    if (colon != std::string_view::npos) {
-      std::string name = Trimmed(declaration.substr(0, colon));
-      std::string value = Trimmed(declaration.substr(colon + 1));
-      if (!name.empty()) out.emplace_back(std::move(name), std::move(value));
-    }
-    if (end == std::string_view::npos) break;
-    style.remove_prefix(end + 1);
-  }
+  for (css::Declaration& d : css::ParseDeclarations(style)) out.emplace_back(std::move(d.property), std::move(d.value));
   return out;
 }
 
@@ -127,11 +122,13 @@ ComputedStyle ComputeStyle(const ComputedStyle& parent, const Declarations& own,
     if (*v == "nonzero") style.evenOdd = false;
   }
   double number = 0;
-  if (const auto* v = text("stroke-width"); v && ParseLength(*v, number) && number >= 0) style.strokeWidth = number;
+  if (const auto* v = text("stroke-width"); v && ParseLengthIn(*v, style.viewport, Axis::kOther, number) && number >= 0)
+    style.strokeWidth = number;
   if (const auto* v = text("stroke-miterlimit"); v && ParseNumber(*v, number) && number >= 1)
     style.miterLimit = number;
-  if (const auto* v = text("stroke-dashoffset"); v && ParseLength(*v, number)) style.dashOffset = number;
-  if (const auto* v = text("stroke-dasharray")) ParseDashes(*v, style.dashes, notes);
+  if (const auto* v = text("stroke-dashoffset"); v && ParseLengthIn(*v, style.viewport, Axis::kOther, number))
+    style.dashOffset = number;
+  if (const auto* v = text("stroke-dasharray")) ParseDashes(*v, style.viewport, style.dashes, notes);
   static constexpr std::string_view kCaps[] = {"butt", "round", "square"};
   static constexpr std::string_view kJoins[] = {"miter", "round", "bevel"};
   if (const auto* v = text("stroke-linecap")) Keyword(*v, kCaps, style.lineCap);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "svg/svg_paint.h"
+#include "svg/svg_viewport.h"
 
 namespace vxhost::svg {
 
@@ -17,7 +18,8 @@ namespace vxhost::svg {
 bool IsKnownProperty(std::string_view name);
 bool IsInheritedProperty(std::string_view name);
 
-// "a: b; c: d" into trimmed name/value pairs, in order.
+// "a: b; c: d" into trimmed name/value pairs, in order ("!important" dropped:
+// the cascade has been applied before reading).
 std::vector<std::pair<std::string, std::string>> SplitStyle(std::string_view style);
 
 struct Declarations {
@@ -40,10 +42,19 @@ struct ComputedStyle {
   int32_t lineCap = 0, lineJoin = 0;
   bool evenOdd = false;
   bool visible = true;
+  // Whether markers are drawn on shapes here (marker properties are kept as
+  // written; this only says whether one of them is in force).
+  bool markers = false;
   ai::ThreeColor color{0, 0, 0};  // what currentColor means
+  Viewport viewport;              // what percentages of lengths refer to
   // Inheritable properties declared by this element or its ancestors, as written:
   // what art kept verbatim must be given back when its ancestors lose them.
   std::map<std::string, std::string> declaredInherited;
+
+  // The opacities paths are painted with: the opacity properties times the
+  // alpha of a colour that carries one.
+  double FillOpacity() const { return fillOpacity * (fill.kind == Paint::Kind::kColor ? fill.alpha : 1); }
+  double StrokeOpacity() const { return strokeOpacity * (stroke.kind == Paint::Kind::kColor ? stroke.alpha : 1); }
 };
 
 // The computed style of an element whose parent's computed style is `parent`.

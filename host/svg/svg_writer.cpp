@@ -214,7 +214,7 @@ void SvgWriter::WriteLayer(const Layer& layer, pugi::xml_node root) {
   for (const auto& [name, value] : layer.svg.attributes)
     if (!node.attribute(name.c_str())) node.append_attribute(name.c_str()) = value.c_str();
   if (!layer.svg.residualStyle.empty()) Set(node, "style", layer.svg.residualStyle);
-  WriteChildren(*layer.group, node);
+  WriteChildren(*layer.group, EnterSpace(layer.svg.space, node));
 }
 
 void SvgWriter::WriteChildren(const Art& container, pugi::xml_node parent) {
@@ -240,13 +240,27 @@ void SvgWriter::WriteArt(const Art& art, pugi::xml_node parent) {
       SetUniqueId(art.svg.id, node);
       if (art.clipped && art.firstChild != nullptr) Set(node, "clip-path", "url(#" + ClipPathId(*art.firstChild) + ")");
       WriteCommon(art, node);
-      WriteChildren(art, node);
+      WriteChildren(art, EnterSpace(art.svg.space, node));
       return;
     }
     default:
       WriteVerbatim(art, parent);
       return;
   }
+}
+
+// The references a group keeps (filter, mask, clip-path) work in `space`: the
+// group's element gets that space as its transform, and one inner <g> takes it
+// back for the content, whose coordinates are in root space. Returns where the
+// content goes.
+pugi::xml_node SvgWriter::EnterSpace(const ai::RealMatrix& space, pugi::xml_node node) {
+  ai::RealMatrix inverse;
+  if (IsIdentity(space) || !Invert(space, inverse)) return node;
+  Set(node, "transform", FormatTransform(space));
+  Set(node, (vx_ + "space").c_str(), "1");
+  pugi::xml_node inner = node.append_child("g");
+  Set(inner, "transform", FormatTransform(inverse));
+  return inner;
 }
 
 // Opacity, visibility and what the element carried that art has no place for.

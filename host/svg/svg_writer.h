@@ -36,6 +36,7 @@ class SvgWriter {
   void WritePaint(const ai::ColorRecord& color, const char* property, const Art& art, pugi::xml_node node);
   std::string PlacedId(const std::string& base, bool gradient, const ai::RealMatrix& local, const Art& art);
   void WriteCommon(const Art& art, pugi::xml_node node);
+  pugi::xml_node EnterSpace(const ai::RealMatrix& space, pugi::xml_node node);
   void SetUniqueId(const std::string& id, pugi::xml_node node);
   pugi::xml_node AppendVerbatim(pugi::xml_node parent, const std::string& text);
   void Indent(pugi::xml_node node, int depth);

@@ -4,7 +4,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -92,7 +94,33 @@ TEST_F(ConvertInspect, BadInputExitsOneAndWritesNothing) {
 
 TEST_F(ConvertInspect, UsageErrorsExitTwo) {
   EXPECT_EQ(Vellumix4("convert " + input).status, 2);  // no -o
+  EXPECT_EQ(Vellumix4("convert " + input + " --check --check-size 2").status, 2);
   EXPECT_EQ(Vellumix4("inspect").status, 2);
+}
+
+TEST_F(ConvertInspect, CheckReportsTheShareOfPixelsThatDiffer) {
+  if (std::system("rsvg-convert --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "rsvg-convert is not installed";
+  CommandRun run = Vellumix4("convert --check " + input);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "check: 0.00 % of the pixels differ (0 of 16384 at 128 x 128, by more than 24/255; largest difference "
+            "0/255): renders as before\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "nothing but in.svg and stderr";
+
+  // A stroke under a transform that stretches it one way only is drawn with
+  // its mean width: visibly different, so the check says so and fails.
+  const std::string stretched = (dir / "stretched.svg").string(), out = (dir / "out.svg").string();
+  std::ofstream(stretched) << "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='40'>"
+                              "<g transform='scale(8 1)'><path d='M1 5V35' stroke='black' stroke-width='2'/></g></svg>";
+  run = Vellumix4("convert --check " + stretched + " -o - --check-size 40 < /dev/null");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("<svg"), std::string::npos);  // the SVG on standard output, the report beside it
+  EXPECT_NE(run.err.find("check: "), std::string::npos);
+  EXPECT_NE(run.err.find("renders differently"), std::string::npos) << run.err;
+
+  // Standard input is checked too.
+  run = Vellumix4("convert --check - < " + input);
+  EXPECT_EQ(run.status, 0) << run.err;
 }
 
 }  // namespace

@@ -2,24 +2,14 @@
 // Tests that use them skip with a message when the package is missing.
 #pragma once
 
-#include <algorithm>
-#include <filesystem>
-#include <vector>
+#include "support/icon_themes.h"
 
 namespace vxtest {
 
 inline constexpr const char* kAdwaitaIcons = "/usr/share/icons/Adwaita/scalable";
 
 // Every icon, sorted by path; empty when the theme is not installed.
-inline std::vector<std::filesystem::path> AdwaitaIcons() {
-  std::vector<std::filesystem::path> icons;
-  std::error_code ec;
-  if (!std::filesystem::is_directory(kAdwaitaIcons, ec)) return icons;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(kAdwaitaIcons, ec))
-    if (entry.path().extension() == ".svg") icons.push_back(entry.path());
-  std::sort(icons.begin(), icons.end());
-  return icons;
-}
+inline std::vector<std::filesystem::path> AdwaitaIcons() { return ThemeIcons(kAdwaitaIcons); }
 
 // `count` icons spread evenly over the whole theme.
 inline std::vector<std::filesystem::path> SpreadAdwaitaIcons(size_t count) {

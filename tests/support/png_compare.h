@@ -1,29 +1,20 @@
-// Rendering SVG with rsvg-convert and comparing the pixels of two renderings.
+// Rendering SVG with rsvg-convert and comparing the pixels of two renderings:
+// the program's own rendering and comparison, under the names the tests use.
 #pragma once
 
-#include <cstdint>
 #include <string>
-#include <vector>
+
+#include "render/pixels.h"
 
 namespace vxtest {
 
-struct Image {
-  int width = 0;
-  int height = 0;
-  std::vector<uint8_t> rgba;
-};
-
-bool ReadPng(const std::string& path, Image& image);
+using Image = vxcli::render::Image;
+using PixelDifference = vxcli::render::PixelDifference;
+using vxcli::render::ComparePixels;
+using vxcli::render::ReadPng;
 
 // Renders `svgPath` to `pngPath` at size x size pixels; false when rsvg-convert fails.
 bool RenderSvg(const std::string& svgPath, const std::string& pngPath, int size);
 bool HaveRsvgConvert();
-
-struct PixelDifference {
-  int differing = 0;  // pixels with a channel apart by more than the threshold
-  int total = 0;
-  int largest = 0;    // the largest channel difference
-};
-PixelDifference ComparePixels(const Image& a, const Image& b, int threshold);
 
 }  // namespace vxtest

@@ -165,6 +165,15 @@ TEST(SvgReader, ClipPathMakesAClippedGroupWithTheClipFirst) {
   EXPECT_EQ(art[1]->Children().size(), 2u);
   EXPECT_TRUE(doc->svg.prologue.empty());  // the used clip path is the art's now
   vxtest::ExpectStableRoundTrip(*doc);
+
+  // Kept content that refers to a clip path keeps it.
+  const auto kept = ReadBody(
+      "<defs><clipPath id='c'><rect width='5' height='5'/></clipPath><mask id='m'><rect clip-path='url(#c)'/></mask>"
+      "</defs><path d='M0 0h9v9z' clip-path='url(#c)'/>");
+  ASSERT_EQ(kept->svg.prologue.size(), 1u);
+  EXPECT_NE(kept->svg.prologue[0].find("<clipPath id=\"c\">"), std::string::npos);
+  EXPECT_NE(kept->svg.prologue[0].find("<mask"), std::string::npos);
+  vxtest::ExpectStableRoundTrip(*kept);
 }
 
 TEST(SvgReader, VerbatimArtKeepsElementMatrixAndInheritedStyle) {
@@ -205,7 +214,7 @@ TEST(SvgReader, GradientsInheritThroughHref) {
   const vxhost::Gradient& user = *doc->gradients()[1];
   EXPECT_FALSE(user.svg.objectBoundingBox);
   EXPECT_EQ(user.svg.x1, 10);
-  EXPECT_EQ(user.svg.x2, 0.5);
+  EXPECT_EQ(user.svg.x2, 50);  // 50 % of the viewport's width (100 when the root gives no size) in user space
   EXPECT_EQ(user.svg.spreadMethod, "reflect");
   ASSERT_EQ(user.stops.size(), 2u);
   EXPECT_EQ(user.stops[1].rampPoint, 40);

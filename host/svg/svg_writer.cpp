@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <sstream>
 
 #include "svg/path_data.h"
 #include "svg/svg_geometry.h"
@@ -107,11 +106,18 @@ std::string SvgWriter::Write() {
   if (!defs_.first_child()) root.remove_child(defs_);
 
   Indent(root, 1);
-  std::ostringstream out;
-  out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+  // pugixml hands the text over in chunks; they go straight onto one string.
+  struct StringWriter : pugi::xml_writer {
+    std::string text;
+    void write(const void* data, size_t size) override { text.append(static_cast<const char*>(data), size); }
+  } out;
+  // Reserved once (address space only until written): growing a large string
+  // step by step costs more in fresh pages than the writing itself.
+  out.text.reserve(pathBytes_ + pathBytes_ / 4 + 4096);
+  out.text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   xml_.save(out, "", pugi::format_raw | pugi::format_no_declaration);
-  out << '\n';
-  return out.str();
+  out.text += '\n';
+  return std::move(out.text);
 }
 
 void SvgWriter::WriteDocumentData(pugi::xml_node root) {
@@ -283,7 +289,9 @@ pugi::xml_node SvgWriter::AppendPathElement(const Art& art, pugi::xml_node paren
   SetUniqueId(art.svg.id, node);
   std::vector<Subpath> subpaths;
   CollectSubpaths(art, subpaths);
-  Set(node, "d", FormatPathData(subpaths));
+  const std::string data = FormatPathData(subpaths);
+  pathBytes_ += data.size();
+  Set(node, "d", data);
   const std::string corners = CornersText(subpaths);
   if (!corners.empty()) Set(node, (vx_ + "corners").c_str(), corners);
   return node;

@@ -44,6 +44,7 @@ class SvgWriter {
   const Document& doc_;
   std::set<std::string> artIds_;
   pugi::xml_document xml_;
+  size_t pathBytes_ = 0;  // path data written so far: most of a drawing's text
   pugi::xml_node defs_;
   std::string vx_ = "vx:";
   std::string inkscape_;  // the root's prefix for Inkscape's namespace, if it declares one

@@ -98,7 +98,12 @@ void SvgReader::ReadPaintServers(pugi::xml_node node, size_t depth) {
     const bool gradient = name == "linearGradient" || name == "radialGradient";
     if (gradient || name == "pattern") {
       // Gradients and patterns we wrote for placed paint are rebuilt from their base.
-      if (VxAttr(child, "placed") == nullptr) {
+      // One without an id, or whose id an earlier one has (a reference names the
+      // first, as looking an id up in the document does), can be used by nothing
+      // and paints nothing, so it is left out.
+      const std::string id = child.attribute("id").value();
+      if (VxAttr(child, "placed") == nullptr && !id.empty() && gradients_.count(id) == 0 &&
+          patterns_.count(id) == 0) {
         if (gradient) ReadGradient(child); else ReadPattern(child);
       }
       consumed_.insert(child);

@@ -175,6 +175,21 @@ TEST_F(SvgFidelity, ColoursWithTheirOwnAlphaPaintAsTheyAre) {
   EXPECT_NEAR(art[2]->svg.strokeOpacity, 0.5, 1e-9);
 }
 
+TEST_F(SvgFidelity, AReferenceNamesTheFirstPaintServerOfItsIdAndOneWithoutIdIsLeftOut) {
+  const auto doc = ExpectRendersAsBefore(Svg(
+      "<defs><linearGradient id='g'><stop offset='0' stop-color='red'/><stop offset='1' stop-color='blue'/>"
+      "</linearGradient><linearGradient id='g' x1='0' x2='0'/>"
+      "<linearGradient><stop offset='0' stop-color='green'/></linearGradient></defs>"
+      "<rect width='40' height='40' fill='url(#g)'/>"));
+  ASSERT_EQ(doc->gradients().size(), 1u) << "gradients nothing can refer to are not kept";
+  const std::vector<vxhost::Art*> art = TopArt(*doc);
+  ASSERT_EQ(art.size(), 1u);
+  EXPECT_EQ(art[0]->style.fillColor.kind, ai::color_kind::kGradient);
+  EXPECT_EQ(reinterpret_cast<const vxhost::Gradient*>(art[0]->style.fillColor.c.gradient.gradient),
+            doc->gradients()[0].get())
+      << "the first g, with its stops";
+}
+
 TEST_F(SvgFidelity, ClipPathsMasksPatternsAndFiltersFollowBakedTransforms) {
   const auto doc = ExpectRendersAsBefore(Svg(
       "<defs><clipPath id='c' clipPathUnits='objectBoundingBox'><circle cx='.5' cy='.5' r='.5'/></clipPath>"

@@ -111,6 +111,7 @@ class LiveObjectBench {
   }
 
   vxhost::Art* live() const { return live_; }
+  vxhost::Document* document() const { return document_; }
 
  private:
   TemporarySettings settings_;

@@ -11,6 +11,7 @@ GalleryChapter WarpChapter();
 GalleryChapter FractalizeChapter();
 GalleryChapter ShadowChapter();
 GalleryChapter BorderChapter();
+GalleryChapter CircleChapter();
 
 inline constexpr GalleryChapter (*kChapters[])() = {
     NeonChapter,
@@ -18,6 +19,7 @@ inline constexpr GalleryChapter (*kChapters[])() = {
     FractalizeChapter,
     ShadowChapter,
     BorderChapter,
+    CircleChapter,
 };
 
 }  // namespace vxcli::gallery

@@ -81,6 +81,12 @@ std::vector<SampleObject> ShadingSources() {
   };
 }
 
+std::vector<SampleObject> ArrowSource() {
+  return {{"arrow",
+           "<path id=\"arrow\" d=\"M200 62 L226 62 L226 54 L242 70 L226 86 L226 78 L200 78 Z\" fill=\"#ff8c42\" "
+           "stroke=\"#3d348b\" stroke-width=\"2\" stroke-linejoin=\"round\"/>"}};
+}
+
 std::string PlainDocument(const std::vector<SampleObject>& objects) {
   std::string body;
   for (const SampleObject& object : objects) body += "  " + object.element + "\n";

@@ -22,6 +22,10 @@ std::vector<SampleObject> NeonSources();
 // (CMYK) and a disc (gray), each filled and stroked.
 std::vector<SampleObject> ShadingSources();
 
+// The source the copy-arranging effects are shown on: a small arrow (RGB),
+// pointing right, so that turned and kept orientations show.
+std::vector<SampleObject> ArrowSource();
+
 // A document holding `objects` as they are.
 std::string PlainDocument(const std::vector<SampleObject>& objects);
 

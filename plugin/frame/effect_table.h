@@ -12,6 +12,7 @@ constexpr int kEffectCount = 25;
 constexpr int kFirstPlainEffect = 12;  // 0-11 are the 3D shapes
 constexpr int16_t kTrailEffect = 20;
 constexpr int16_t kNeonEffect = 21;
+constexpr int16_t kCircleEffect = 16;
 constexpr int16_t kShadowEffect = 18;
 constexpr int16_t kBorderEffect = 23;
 

@@ -2,6 +2,8 @@
 #include "effects/effect_controllers.h"
 
 #include "effects/border/border_pg_ctrlr.h"
+#include "effects/cutout/cutout_pg_ctrlr.h"
+#include "effects/emboss/emboss_pg_ctrlr.h"
 #include "effects/framework/live_effect.h"
 #include "effects/neon/neon_pg_ctrlr.h"
 #include "effects/shadow/shadow_pg_ctrlr.h"
@@ -10,7 +12,8 @@ namespace vx {
 
 // Rows installed already (a test's own generator or factory) are kept.
 void InstallEffectControllers() {
-  for (const LiveEffect* effect : {&kNeonLiveEffect, &kShadowLiveEffect, &kBorderLiveEffect})
+  for (const LiveEffect* effect : {&kNeonLiveEffect, &kShadowLiveEffect, &kBorderLiveEffect, &kEmbossLiveEffect,
+                                     &kCutoutLiveEffect})
     InstallLiveEffect(*effect);
 }
 

@@ -11,6 +11,8 @@ GalleryChapter WarpChapter();
 GalleryChapter FractalizeChapter();
 GalleryChapter ShadowChapter();
 GalleryChapter BorderChapter();
+GalleryChapter EmbossChapter();
+GalleryChapter CutoutChapter();
 
 inline constexpr GalleryChapter (*kChapters[])() = {
     NeonChapter,
@@ -18,6 +20,8 @@ inline constexpr GalleryChapter (*kChapters[])() = {
     FractalizeChapter,
     ShadowChapter,
     BorderChapter,
+    EmbossChapter,
+    CutoutChapter,
 };
 
 }  // namespace vxcli::gallery

@@ -12,6 +12,8 @@ GalleryChapter FractalizeChapter();
 GalleryChapter ShadowChapter();
 GalleryChapter BorderChapter();
 GalleryChapter CircleChapter();
+GalleryChapter EmbossChapter();
+GalleryChapter CutoutChapter();
 
 inline constexpr GalleryChapter (*kChapters[])() = {
     NeonChapter,
@@ -20,6 +22,8 @@ inline constexpr GalleryChapter (*kChapters[])() = {
     ShadowChapter,
     BorderChapter,
     CircleChapter,
+    EmbossChapter,
+    CutoutChapter,
 };
 
 }  // namespace vxcli::gallery

@@ -3,6 +3,8 @@
 
 #include "effects/border/border_pg_ctrlr.h"
 #include "effects/circle/circle_pg_ctrlr.h"
+#include "effects/cutout/cutout_pg_ctrlr.h"
+#include "effects/emboss/emboss_pg_ctrlr.h"
 #include "effects/framework/live_effect.h"
 #include "effects/neon/neon_pg_ctrlr.h"
 #include "effects/shadow/shadow_pg_ctrlr.h"
@@ -11,7 +13,8 @@ namespace vx {
 
 // Rows installed already (a test's own generator or factory) are kept.
 void InstallEffectControllers() {
-  for (const LiveEffect* effect : {&kNeonLiveEffect, &kShadowLiveEffect, &kBorderLiveEffect, &kCircleLiveEffect})
+  for (const LiveEffect* effect : {&kNeonLiveEffect, &kShadowLiveEffect, &kBorderLiveEffect, &kEmbossLiveEffect,
+                                     &kCutoutLiveEffect, &kCircleLiveEffect})
     InstallLiveEffect(*effect);
 }
 

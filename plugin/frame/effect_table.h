@@ -15,6 +15,8 @@ constexpr int16_t kNeonEffect = 21;
 constexpr int16_t kCircleEffect = 16;
 constexpr int16_t kShadowEffect = 18;
 constexpr int16_t kBorderEffect = 23;
+constexpr int16_t kEmbossEffect = 13;
+constexpr int16_t kCutoutEffect = 14;
 
 struct EffectEntry {
   int16_t index;

@@ -8,6 +8,7 @@ namespace {
 
 constexpr ClipCopyRules kShadowRules{ai::placement::kInsideOnTop, true, false};
 constexpr ClipCopyRules kBorderRules{ai::placement::kInsideAtBottom, false, true};
+constexpr ClipCopyRules kCutoutRules{ai::placement::kInsideAtBottom, false, true};
 
 bool CarriesPathStyle(int16_t kind) {
   return kind == ai::art_kind::kPath || kind == ai::art_kind::kStyledRef || kind == ai::art_kind::kStyledOther;
@@ -86,5 +87,7 @@ ai::Code AddClipCopy(ai::ArtHandle target, ai::ArtHandle source, const ClipCopyR
 ai::Code MakeClipCopy(ai::ArtHandle group, ai::ArtHandle source) { return MakeClipping(group, source, kShadowRules); }
 
 ai::Code BorderClipCopy(ai::ArtHandle group, ai::ArtHandle source) { return MakeClipping(group, source, kBorderRules); }
+
+ai::Code CutoutClipCopy(ai::ArtHandle group, ai::ArtHandle source) { return MakeClipping(group, source, kCutoutRules); }
 
 }  // namespace vx

@@ -37,6 +37,10 @@ ai::Code MakeClipCopy(ai::ArtHandle group, ai::ArtHandle source);
 // `group` and keeps neither fill nor stroke; the group is marked clipping.
 ai::Code BorderClipCopy(ai::ArtHandle group, ai::ArtHandle source);
 
+// The same for a cut-out: the copy goes to the bottom of `group` and keeps
+// neither fill nor stroke; the group is marked clipping.
+ai::Code CutoutClipCopy(ai::ArtHandle group, ai::ArtHandle source);
+
 // Restyles the paths of `art` (through groups, compound paths and containers)
 // as clipping paths: clipping on, fill off, and the stroke off too when asked.
 ai::Code RestyleForClipping(ai::ArtHandle art, bool strokeOff);

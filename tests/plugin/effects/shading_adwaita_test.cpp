@@ -1,4 +1,4 @@
-// Live Shadow and Live Border on real icons nobody here drew: each icon's paths
+// The shading effects on real icons nobody here drew: each icon's paths
 // get a stroke, the palette applies the effect to everything, and the written
 // file renders, reads back live, and rebuilt from its sources writes the same
 // file again (clipping groups included).
@@ -85,17 +85,19 @@ TEST_P(ShadingAdwaita, IconsRenderReadBackLiveAndRebuildTheSame) {
   fs::remove_all(dir);
 }
 
+constexpr const char* kCaseNames[] = {"Shadow", "Border", "Emboss", "Cutout", "Circle"};
+
 INSTANTIATE_TEST_SUITE_P(
     Effects, ShadingAdwaita,
     ::testing::Values(Case{"Live シャドウ", {{vx::ctl::shadow::kTransparency, "40"}}, {}},
                       Case{"Live ボーダー", {}, {vx::ctl::border::kInside, vx::ctl::border::kShadow}},
+                      Case{"Live エンボス", {{vx::ctl::emboss::kSteps, "3"}, {vx::ctl::emboss::kOffset, "2"}}, {}, false},
+                      Case{"Live カットアウト", {{vx::ctl::cutout::kOffset, "2"}}, {}},
                       // Live Circle copies clipping groups only where an icon has them.
                       Case{"Live サークル",
                            {{vx::ctl::circle::kCount, "5"}, {vx::ctl::circle::kHeightRatio, "60"}},
                            {vx::ctl::circle::kKeepAngle},
                            false}),
-    [](const ::testing::TestParamInfo<Case>& info) {
-      return std::string(info.index == 0 ? "Shadow" : info.index == 1 ? "Border" : "Circle");
-    });
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(kCaseNames[info.index]); });
 
 }  // namespace

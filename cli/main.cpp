@@ -99,6 +99,8 @@ int main(int argc, char** argv) {
   effect->add_option("-o,--output", effectOptions.output, "SVG file to write (- for standard output)");
   effect->add_option("--set", effectOptions.sets, "FIELD=VALUE as typed into the palette (repeatable)");
   effect->add_option("--preset", effectOptions.preset, "a preset of the effect, chosen before the --set values");
+  effect->add_flag("--last", effectOptions.last,
+                   "start from the palette's last setting (default: from the default setting, so runs repeat)");
   effect->add_option("--select", effectOptions.select, "ids of the elements to select (default: every object)")
       ->expected(1, -1);
   effect->add_flag("--expand", effectOptions.expand, "write plain art instead of live objects");
@@ -141,6 +143,8 @@ int main(int argc, char** argv) {
   tool->add_flag("--shift", toolOptions.shift, "hold Shift during the drag");
   tool->add_flag("--ctrl", toolOptions.ctrl, "hold Ctrl during the drag");
   tool->add_option("--set", toolOptions.sets, "FIELD=VALUE in the palette's units (repeatable)");
+  tool->add_flag("--last", toolOptions.last,
+                 "start from the tool's last setting (default: from the default setting, so runs repeat)");
   tool->add_option("--select", toolOptions.select, "ids of the elements to select (default: everything)")
       ->expected(1, -1);
   tool->add_option("--plugin", toolOptions.session.pluginPath, "plug-in file to load (default: beside this program)");

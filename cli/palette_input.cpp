@@ -1,6 +1,9 @@
 #include "palette_input.h"
 
 #include <cstdlib>
+#include <sstream>
+
+#include "presets/field_values.h"
 
 namespace vxcli {
 namespace {
@@ -27,7 +30,52 @@ int32_t StepTo(platform::ui::ScriptedUser& user, platform::ui::Dialog& dialog, c
   throw Usage(std::string(field.name) + " has no choice '" + value + "'");
 }
 
+// What a field's control takes, for the message of a value it cannot read.
+std::string AcceptedForm(const vx::RecordSpec& spec, const vx::FieldSpec& field, const void* record) {
+  const vx::Shown shown = vx::ShownNow(spec, field, record);
+  std::string form;
+  switch (shown) {
+    case vx::Shown::kLength: form = "a length: a number in the ruler unit or with pt, px, in, cm, mm, q or pc"; break;
+    case vx::Shown::kPercent: form = "a number in percent"; break;
+    case vx::Shown::kDegrees: form = "a number of degrees"; break;
+    case vx::Shown::kSeconds: form = "a number of seconds"; break;
+    default: form = "a number"; break;
+  }
+  if (field.type == vx::FieldType::kPoint) form = "a point x,y, each " + form;
+  return form;
+}
+
+std::string RangeText(const vx::RecordSpec& spec, const vx::FieldSpec& field, const void* record) {
+  const bool length = vx::ShownNow(spec, field, record) == vx::Shown::kLength;
+  const bool feed = field.shown == vx::Shown::kPercentOrLength && length;
+  std::ostringstream range;
+  range << (feed ? field.altMinimum : field.minimum) << ".." << (feed ? field.altMaximum : field.maximum)
+        << (length ? " pt" : "");
+  return range.str();
+}
+
 }  // namespace
+
+std::string ReadFieldText(const vx::RecordSpec& spec, const vx::FieldSpec& field, void* record,
+                          const std::string& value, int16_t rulerUnit, bool control) {
+  const bool number = field.type == vx::FieldType::kShort || field.type == vx::FieldType::kReal ||
+                      field.type == vx::FieldType::kUnsigned || field.type == vx::FieldType::kInt ||
+                      field.type == vx::FieldType::kPoint;
+  if (control && (!number || vx::ShownNow(spec, field, record) == vx::Shown::kChoice)) {
+    // A choice by caption does not parse here; its index does and may switch a feed's mode.
+    vx::SetFieldFromText(spec, field, record, value, rulerUnit, nullptr);
+    return {};
+  }
+  std::string error;
+  bool clamped = false;
+  const std::string range = RangeText(spec, field, record);
+  if (!vx::SetFieldFromText(spec, field, record, value, rulerUnit, &error, &clamped))
+    throw Usage(std::string(field.name) + ": " + error +
+                (number ? " (it takes " + AcceptedForm(spec, field, record) + ", " + range + ")" : ""));
+  if (!clamped || !number) return {};
+  return std::string(field.name) + "=" + value + " is outside " + range + "; the palette takes " +
+         vx::FormatFieldValue(spec, field, record, rulerUnit);
+}
 
 void TypeFieldValue(platform::ui::ScriptedUser& user, platform::ui::Dialog& dialog, const vx::FieldSpec& field,
                     const std::string& value) {

@@ -26,4 +26,14 @@ class PaletteInputError : public std::runtime_error {
 void TypeFieldValue(platform::ui::ScriptedUser& user, platform::ui::Dialog& dialog, const vx::FieldSpec& field,
                     const std::string& value);
 
+// Reads `value` the way `field`'s palette control reads it, into `record` (the
+// values typed so far, so a feed follows its mode). A number, length or point
+// the field cannot read is a usage error naming the field and the form it
+// takes; a value outside the field's range gives a note saying what the palette
+// takes instead (empty when it takes the value as typed). With `control`,
+// choices, switches and colours are left to the palette control, which knows
+// its captions; without, they must read as the record's text form does.
+std::string ReadFieldText(const vx::RecordSpec& spec, const vx::FieldSpec& field, void* record,
+                          const std::string& value, int16_t rulerUnit, bool control);
+
 }  // namespace vxcli

@@ -17,11 +17,12 @@
 #include "presets/field_values.h"
 #include "presets/record_registry.h"
 #include "svg/svg_io.h"
+#include "ui/panels/palette_panel.h"
 
 namespace vxcli {
 namespace {
 
-constexpr int32_t kApplyButton = 1425, kExpandButton = 1423;
+constexpr int32_t kLiveUpdateBox = 1422, kApplyButton = 1425, kExpandButton = 1423;
 constexpr char kEffectPanel[] = "__KwDL_VELLUMiX4PG_v46_PrefsPrefix__";
 
 struct EffectError : std::runtime_error {
@@ -121,6 +122,22 @@ int Run(const EffectOptions& options, std::ostream& out, std::ostream& err) {
   } catch (const vxhost::svg::SvgError& error) {
     throw Failed(error.what());
   }
+  // Each value is read as its field's control would read it, so a value the
+  // palette would drop is refused here and a clamped one is reported.
+  std::vector<std::max_align_t> typed((kind->spec->size + sizeof(std::max_align_t) - 1) / sizeof(std::max_align_t));
+  vx::SetRecordDefaults(*kind->spec, typed.data(), "");
+  std::vector<std::string> notes;
+  try {
+    for (const auto& [field, value] : values) {
+      std::string note = ReadFieldText(*kind->spec, *field, typed.data(), value, document->rulerUnit, true);
+      if (!note.empty()) notes.push_back(std::move(note));
+    }
+  } catch (const PaletteInputError& error) {
+    throw EffectError(error.what(), error.usage);
+  }
+  if (!options.session.quiet)
+    for (const std::string& note : notes) err << "vellumix4 effect: note: " << note << "\n";
+
   Session session(options.session);
   vxhost::Host& host = session.host();
   vxhost::Document& open = host.OpenDocument(std::move(document));
@@ -144,11 +161,19 @@ int Run(const EffectOptions& options, std::ostream& out, std::ostream& err) {
   if (palette == nullptr) throw Failed("the palette of " + options.effect + " does not open (not built yet)");
 
   platform::ui::ScriptedUser user(host.desktop());
+  vxhost::Panel* panel = host.panels().FindByIdentifier(kEffectPanel);
+  // Live Update off first: with it on, choosing a setting in the flyout would
+  // already apply it to the selection, before the values are typed.
+  if (platform::ui::Control* box = palette->Item(kLiveUpdateBox); box != nullptr && box->Check() != 0)
+    Press(user, *palette, kLiveUpdateBox, "Live Update");
+  // A run starts from the default setting, as choosing it in the flyout does,
+  // so what an earlier run typed never carries over; --last keeps it.
+  if (!options.last && !host.panels().UserPicksFlyoutItem(*panel, vx::flyout::kDefaultSetting))
+    throw Failed("cannot choose the default setting of " + options.effect);
   if (!options.preset.empty()) {
-    vxhost::Panel* panel = host.panels().FindByIdentifier(kEffectPanel);
     bool chosen = false;
     for (const vxhost::FlyoutItem& flyoutItem : panel->flyout->items)
-      if (flyoutItem.id >= 7 && flyoutItem.text == options.preset)
+      if (flyoutItem.id >= vx::flyout::kFirstPreset && flyoutItem.text == options.preset)
         chosen = host.panels().UserPicksFlyoutItem(*panel, flyoutItem.id);
     if (!chosen) throw Usage(options.effect + " has no preset '" + options.preset + "'");
   }

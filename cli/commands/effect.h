@@ -17,6 +17,7 @@ struct EffectOptions {
   std::string output;               // "-" writes standard output
   std::vector<std::string> sets;    // FIELD=VALUE as typed into the palette
   std::string preset;               // a preset of the effect's preset file, chosen before the values
+  bool last = false;                // start from the palette's last setting instead of the default
   std::vector<std::string> select;  // element ids; none: every top-level object
   bool expand = false;              // keep the result art only
   std::string png;                  // also render the result to this PNG

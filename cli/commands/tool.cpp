@@ -8,6 +8,7 @@
 
 #include "annotations.h"
 #include "document/document.h"
+#include "palette_input.h"
 #include "selection.h"
 #include "frame/error_messages.h"
 #include "frame/suite_set.h"
@@ -60,11 +61,12 @@ const vx::ToolEntry* ToolNamed(const std::string& name, const vx::RecordKind*& k
   return nullptr;
 }
 
-// The values typed into the tool's palette become its last setting, which the
-// tool's controller loads when the tool is chosen.
-void ApplySets(vxhost::Host& host, const vx::RecordSpec& spec, const std::vector<std::string>& sets,
-               int16_t rulerUnit) {
-  if (sets.empty()) return;
+// The values typed into the tool's palette, over its default setting (or its
+// last one), become its last setting, which the tool's controller loads when
+// the tool is chosen.
+std::vector<std::string> ApplySets(vxhost::Host& host, const vx::RecordSpec& spec, const ToolUse& use,
+                                   int16_t rulerUnit) {
+  std::vector<std::string> notes;
   vx::suites::gBasic = host.basicSuite();
   vx::SuiteSet::Nesting() = 0;
   vx::SuiteSet suites(vx::BootstrapSuiteTable(), vx::ImportSuiteTable());
@@ -77,8 +79,8 @@ void ApplySets(vxhost::Host& host, const vx::RecordSpec& spec, const std::vector
     problem = std::string("settings folder: ") + vx::MessageForCode(code);
   } else {
     vx::SetRecordDefaults(spec, record, "Last Setting");
-    vx::LoadLastSetting(folder, spec, record);
-    for (const std::string& set : sets) {
+    if (use.fromLast) vx::LoadLastSetting(folder, spec, record);
+    for (const std::string& set : use.sets) {
       const size_t equals = set.find('=');
       if (equals == std::string::npos) {
         problem = "--set takes FIELD=VALUE (got '" + set + "')";
@@ -86,13 +88,15 @@ void ApplySets(vxhost::Host& host, const vx::RecordSpec& spec, const std::vector
       }
       const std::string name = set.substr(0, equals);
       const vx::FieldSpec* field = vx::FindField(spec, name.c_str());
-      std::string error;
       if (field == nullptr) {
         problem = "the tool has no field '" + name + "'";
         break;
       }
-      if (!vx::SetFieldFromText(spec, *field, record, set.substr(equals + 1), rulerUnit, &error)) {
-        problem = name + ": " + error;
+      try {
+        std::string note = ReadFieldText(spec, *field, record, set.substr(equals + 1), rulerUnit, false);
+        if (!note.empty()) notes.push_back(std::move(note));
+      } catch (const PaletteInputError& error) {
+        problem = error.what();
         break;
       }
     }
@@ -104,6 +108,7 @@ void ApplySets(vxhost::Host& host, const vx::RecordSpec& spec, const std::vector
   suites.Release();
   vx::SuiteSet::Nesting() = 0;
   if (!problem.empty()) throw UsageError(problem);
+  return notes;
 }
 
 void CheckStep(ai::Code code, const char* what) {
@@ -123,6 +128,7 @@ int Run(const ToolOptions& options, std::ostream& err) {
                                        (options.shift ? ai::modifier::kShift : 0) |
                                        (options.ctrl ? ai::modifier::kCtrl : 0));
   use.sets = options.sets;
+  use.fromLast = options.last;
 
   std::unique_ptr<vxhost::Document> document;
   try {
@@ -135,7 +141,9 @@ int Run(const ToolOptions& options, std::ostream& err) {
   vxhost::Document& open = host.OpenDocument(std::move(document));
   host.Notify("AI Document Opened Notifier");
   SelectArt(open, options.select);
-  UseTool(session, use);
+  const std::vector<std::string> notes = UseTool(session, use);
+  if (!options.session.quiet)
+    for (const std::string& note : notes) err << "vellumix4 tool: note: " << note << "\n";
 
   if (!options.session.quiet)
     err << "vellumix4: " << options.tool << ": " << use.points.size() << " point" << (use.points.size() == 1 ? "" : "s")
@@ -155,7 +163,7 @@ void SelectArt(vxhost::Document& document, const std::vector<std::string>& ids) 
   if (!missing.empty()) throw InputError("no element with id '" + missing + "'");
 }
 
-void UseTool(Session& session, const ToolUse& use) {
+std::vector<std::string> UseTool(Session& session, const ToolUse& use) {
   const vx::RecordKind* kind = nullptr;
   const vx::ToolEntry* tool = ToolNamed(use.tool, kind);
   if (tool == nullptr) throw UsageError(UnknownTool(use.tool));
@@ -164,7 +172,7 @@ void UseTool(Session& session, const ToolUse& use) {
   const int16_t modifiers = use.modifiers;
   vxhost::Host& host = session.host();
   if (host.document() == nullptr) throw InputError("no document is open");
-  ApplySets(host, *kind->spec, use.sets, host.document()->rulerUnit);
+  std::vector<std::string> notes = ApplySets(host, *kind->spec, use, host.document()->rulerUnit);
 
   vxhost::ToolDriver driver(host, session.plugin());
   ai::Code chosen = ai::kNoError;
@@ -187,6 +195,7 @@ void UseTool(Session& session, const ToolUse& use) {
   CheckStep(driver.MouseUp(points.back(), modifiers), "releasing");
   platform::SetTickCount(std::nullopt);
   CheckStep(driver.Deselect(), "putting the tool away");
+  return notes;
 }
 
 int RunTool(const ToolOptions& options, std::ostream& err) {

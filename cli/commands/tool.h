@@ -28,6 +28,7 @@ struct ToolOptions {
   bool alt = false;
   bool shift = false;
   bool ctrl = false;
+  bool last = false;                 // start from the tool's last setting instead of the default
   SessionOptions session;
 };
 
@@ -50,12 +51,15 @@ struct ToolUse {
   std::vector<ai::RealPoint> points;  // document coordinates (y up)
   int16_t modifiers = 0;              // ai::modifier bits held throughout
   std::vector<std::string> sets;      // FIELD=VALUE in the palette's units
+  bool fromLast = false;              // the values go over the last setting instead of the default
 };
 
 // Uses a tool on the selection of the session's open document and puts the
-// tool away again. The settings become the tool's last setting in the settings
-// folder, as the palette keeps them. Throws ToolUseError.
-void UseTool(Session& session, const ToolUse& use);
+// tool away again. The settings (the default setting, or the last one with
+// `fromLast`, with the values typed over it) become the tool's last setting in
+// the settings folder, as the palette keeps them. Returns a note for each value
+// clamped to its field's range. Throws ToolUseError.
+std::vector<std::string> UseTool(Session& session, const ToolUse& use);
 
 // Selects the art with the given ids, each with everything inside it, as
 // clicking it with the selection tool does; with no ids, everything. Throws

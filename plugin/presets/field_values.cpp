@@ -99,13 +99,14 @@ double StoredFromShownValue(Shown shown, double value) {
 
 // One component typed in the shown unit -> stored unit, clamped.
 bool ParseComponent(const FieldSpec& field, Shown shown, const std::string& text, int16_t rulerUnit,
-                    double minimum, double maximum, double& stored, std::string* error) {
+                    double minimum, double maximum, double& stored, std::string* error, bool* clamped) {
   double value = 0;
   if (shown == Shown::kLength) {
     if (!ParseLength(text, rulerUnit, value)) {
       if (error) *error = "'" + text + "' is not a length";
       return false;
     }
+    if (clamped != nullptr && (value < minimum || value > maximum)) *clamped = true;
     stored = std::clamp(value, minimum, maximum);  // the range of a length is in points
     return true;
   }
@@ -115,6 +116,7 @@ bool ParseComponent(const FieldSpec& field, Shown shown, const std::string& text
     if (error) *error = "'" + text + "' is not a number";
     return false;
   }
+  if (clamped != nullptr && (value < minimum || value > maximum)) *clamped = true;
   stored = StoredFromShownValue(shown, std::clamp(value, minimum, maximum));
   (void)field;
   return true;
@@ -237,7 +239,7 @@ std::string FormatFieldValue(const RecordSpec& spec, const FieldSpec& field, con
 }
 
 bool SetFieldFromText(const RecordSpec& spec, const FieldSpec& field, void* record, std::string_view typed,
-                      int16_t rulerUnit, std::string* error) {
+                      int16_t rulerUnit, std::string* error, bool* clamped) {
   const std::string text = Trim(typed);
   const Shown shown = ShownNow(spec, field, record);
   const bool lengthFeed = field.shown == Shown::kPercentOrLength && shown == Shown::kLength;
@@ -263,8 +265,8 @@ bool SetFieldFromText(const RecordSpec& spec, const FieldSpec& field, void* reco
       return false;
     }
     double x = 0, y = 0;
-    if (!ParseComponent(field, shown, Trim(text.substr(0, comma)), rulerUnit, minimum, maximum, x, error) ||
-        !ParseComponent(field, shown, Trim(text.substr(comma + 1)), rulerUnit, minimum, maximum, y, error))
+    if (!ParseComponent(field, shown, Trim(text.substr(0, comma)), rulerUnit, minimum, maximum, x, error, clamped) ||
+        !ParseComponent(field, shown, Trim(text.substr(comma + 1)), rulerUnit, minimum, maximum, y, error, clamped))
       return false;
     StoreNumber(field, record, x, 0);
     StoreNumber(field, record, y, sizeof(double));
@@ -276,7 +278,7 @@ bool SetFieldFromText(const RecordSpec& spec, const FieldSpec& field, void* reco
       if (error) *error = "'" + text + "' is not on or off (1, 0, yes, no)";
       return false;
     }
-  } else if (!ParseComponent(field, shown, text, rulerUnit, minimum, maximum, stored, error)) {
+  } else if (!ParseComponent(field, shown, text, rulerUnit, minimum, maximum, stored, error, clamped)) {
     return false;
   }
   StoreNumber(field, record, stored);

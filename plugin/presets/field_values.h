@@ -40,8 +40,9 @@ std::string FormatFieldValue(const RecordSpec& spec, const FieldSpec& field, con
                              int16_t rulerUnit);
 
 // Parses what a person typed, clamps it to the palette's range and stores it
-// in the record's unit. False, with the reason, when the text is not a value.
+// in the record's unit. False, with the reason, when the text is not a value;
+// `clamped`, when given, is set when the value lay outside the range.
 bool SetFieldFromText(const RecordSpec& spec, const FieldSpec& field, void* record, std::string_view text,
-                      int16_t rulerUnit, std::string* error);
+                      int16_t rulerUnit, std::string* error, bool* clamped = nullptr);
 
 }  // namespace vx

@@ -95,4 +95,49 @@ TEST_F(EffectCli, MistakesAreReportedWithTheirExitCodes) {
   EXPECT_FALSE(fs::exists(dir / "never.svg"));
 }
 
+std::string FileText(const std::string& path) {
+  std::ifstream file(path);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+TEST_F(EffectCli, EveryRunStartsFromTheDefaultSettingUnlessTheLastIsAskedFor) {
+  const std::string second = (dir / "second.svg").string(), third = (dir / "third.svg").string();
+  ASSERT_EQ(Run("neon " + input + " -o " + output + " --set tracks=2").status, 0);
+  ASSERT_EQ(Run("neon " + input + " -o " + second + " --set tracks=5 --set contrast=150").status, 0);
+  const std::string last = (dir / "last.svg").string();
+  ASSERT_EQ(Run("neon " + input + " -o " + last + " --last").status, 0);
+  EXPECT_EQ(FileText(last), FileText(second)) << "--last continues from the values the previous run typed";
+  ASSERT_EQ(Run("neon " + input + " -o " + third).status, 0);
+  EXPECT_NE(FileText(third), FileText(second));
+  {
+    vxtest::ScopedSettingsHome fresh;
+    const std::string clean = (dir / "clean.svg").string();
+    ASSERT_EQ(Run("neon " + input + " -o " + clean).status, 0);
+    EXPECT_EQ(FileText(third), FileText(clean)) << "the earlier runs' values carried over";
+  }
+}
+
+TEST_F(EffectCli, ValuesThePaletteCannotReadAreRefusedAndClampedOnesReported) {
+  for (const char* bad : {"tracks=abc", "shadowOffset=3furlongs", "offsetAngle=12x", "stepMode=9"}) {
+    const auto run = Run("neon " + input + " -o " + output + " --set " + bad);
+    EXPECT_EQ(run.status, 2) << bad;
+    const std::string field = std::string(bad).substr(0, std::string(bad).find('='));
+    EXPECT_NE(run.output.find(field), std::string::npos) << run.output;
+  }
+  EXPECT_NE(Run("neon " + input + " -o " + output + " --set shadowOffset=x").output.find("a length"),
+            std::string::npos);
+  EXPECT_FALSE(fs::exists(output)) << "nothing is written for a value that was refused";
+
+  const auto clamped = vxtest::RunVellumix4("effect neon " + input + " -o " + output + " --set tracks=5000");
+  EXPECT_EQ(clamped.status, 0);
+  EXPECT_NE(clamped.output.find("tracks=5000 is outside 1..1000; the palette takes 1000"), std::string::npos)
+      << clamped.output;
+  EXPECT_EQ(Run("neon " + input + " -o " + output + " --set tracks=5000").output.find("outside"), std::string::npos)
+      << "-q keeps the note back";
+  const auto inRange = vxtest::RunVellumix4("effect neon " + input + " -o " + output + " --set tracks=3 --set shadowOffset=2mm");
+  EXPECT_EQ(inRange.output.find("note"), std::string::npos) << inRange.output;
+}
+
 }  // namespace

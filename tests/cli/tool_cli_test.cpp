@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "support/run_cli.h"
 #include "support/settings_home.h"
@@ -79,6 +80,39 @@ TEST_F(ToolCli, MistakesAreReportedWithTheirExitCodes) {
   EXPECT_NE(missing.output.find("none.svg"), std::string::npos) << missing.output;
   EXPECT_EQ(Run("warp " + input + " -o " + output + " --select nope --drag 1,2").status, 1);
   EXPECT_FALSE(fs::exists(output)) << "nothing is written when the input cannot be processed";
+}
+
+TEST_F(ToolCli, EveryDragStartsFromTheDefaultSettingAndValuesAreChecked) {
+  const std::string drag = " --drag 50,20 --drag 60,30";
+  const std::string first = (dir / "first.svg").string(), second = (dir / "second.svg").string();
+  ASSERT_EQ(Run("warp " + input + " -o " + first + drag + " --set shape=5 --set margin=40").status, 0);
+  const std::string last = (dir / "last.svg").string();
+  ASSERT_EQ(Run("warp " + input + " -o " + last + drag + " --last").status, 0);
+  ASSERT_EQ(Run("warp " + input + " -o " + second + drag).status, 0);
+  auto text = [](const std::string& path) {
+    std::ifstream file(path);
+    std::stringstream read;
+    read << file.rdbuf();
+    return read.str();
+  };
+  EXPECT_EQ(text(last), text(first)) << "--last keeps the previous values";
+  EXPECT_NE(text(second), text(first));
+  {
+    vxtest::ScopedSettingsHome fresh;
+    const std::string clean = (dir / "clean.svg").string();
+    ASSERT_EQ(Run("warp " + input + " -o " + clean + drag).status, 0);
+    EXPECT_EQ(text(second), text(clean)) << "the first run's shape carried over";
+  }
+
+  for (const char* bad : {"margin=zz", "traceSpace=3furlongs", "shape=abc", "perspective=maybe"}) {
+    const auto run = Run("warp " + input + " -o " + output + drag + " --set " + bad);
+    EXPECT_EQ(run.status, 2) << bad;
+    EXPECT_NE(run.output.find(std::string(bad).substr(0, std::string(bad).find('='))), std::string::npos)
+        << run.output;
+  }
+  const auto clamped = vxtest::RunVellumix4("tool warp " + input + " -o " + output + drag + " --set margin=99999");
+  EXPECT_EQ(clamped.status, 0);
+  EXPECT_NE(clamped.output.find("margin=99999 is outside 0..4000"), std::string::npos) << clamped.output;
 }
 
 }  // namespace

@@ -89,6 +89,7 @@ Art* Document::NewArt(int16_t kind) {
   arts_.push_back(std::make_unique<Art>(kind));
   Art* art = arts_.back().get();
   live_.insert(art);
+  undo_.Born(art);
   if (kind == ai::art_kind::kPluginGroup) MakeLive(art);
   undo_.Record([this, art] { live_.erase(art); });
   return art;
@@ -102,6 +103,7 @@ void Document::MakeLive(Art* art) {
     *group = arts_.back().get();
     (*group)->parent = art;
     live_.insert(*group);
+    undo_.Born(*group);
   }
 }
 

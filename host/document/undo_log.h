@@ -23,6 +23,11 @@ class UndoLog {
   void Record(std::function<void()> revert);
   // True the first time an art's own state is saved in this context.
   bool FirstTouch(const Art* art) { return active_ && touched_.insert(art).second; }
+  // An art made in this context: taking the context back unmakes it, so its
+  // own state never needs saving.
+  void Born(const Art* art) {
+    if (active_) touched_.insert(art);
+  }
 
   // Takes back every change of the context, newest first; the context stays open.
   void Revert();

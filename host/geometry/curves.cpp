@@ -5,10 +5,6 @@
 
 namespace vxhost {
 
-ai::RealPoint Apply(const ai::RealMatrix& m, ai::RealPoint p) {
-  return {p.x * m.a + p.y * m.c + m.tx, p.x * m.b + p.y * m.d + m.ty};
-}
-
 ai::RealMatrix Multiply(const ai::RealMatrix& f, const ai::RealMatrix& s) {
   return {f.a * s.a + f.b * s.c,          f.a * s.b + f.b * s.d,          f.c * s.a + f.d * s.c,
           f.c * s.b + f.d * s.d,          f.tx * s.a + f.ty * s.c + s.tx, f.tx * s.b + f.ty * s.d + s.ty};

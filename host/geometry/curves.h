@@ -8,7 +8,9 @@
 
 namespace vxhost {
 
-ai::RealPoint Apply(const ai::RealMatrix& m, ai::RealPoint p);
+inline ai::RealPoint Apply(const ai::RealMatrix& m, ai::RealPoint p) {
+  return {p.x * m.a + p.y * m.c + m.tx, p.x * m.b + p.y * m.d + m.ty};
+}
 ai::RealMatrix Multiply(const ai::RealMatrix& first, const ai::RealMatrix& second);
 bool Invert(const ai::RealMatrix& m, ai::RealMatrix& inverse);
 // The matrix that flips y (document <-> SVG user space); its own inverse.

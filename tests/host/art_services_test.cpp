@@ -114,6 +114,7 @@ TEST_F(ArtServicesTest, RevertTakesBackEveryChangeOfTheContext) {
   const std::vector<ai::SegRecord> before = path->segments;
   const auto& paths = Get<ai::PathSuite>();
 
+  int16_t kind0 = 0;
   document.undo().Begin();
   std::vector<ai::SegRecord> moved(32000, vxtest::Corner(9, 9));
   ASSERT_EQ(paths.setSegments(Handle(path), 0, 32000, moved.data()), ai::kNoError);
@@ -122,8 +123,16 @@ TEST_F(ArtServicesTest, RevertTakesBackEveryChangeOfTheContext) {
   ASSERT_EQ(art.newArt(ai::art_kind::kGroup, ai::placement::kAbove, Handle(path), &added), ai::kNoError);
   ASSERT_EQ(art.moveArt(Handle(path), ai::placement::kInsideOnTop, added), ai::kNoError);
   ASSERT_EQ(art.setUserAttributes(Handle(path), ai::art_attr::kHidden, ai::art_attr::kHidden), ai::kNoError);
+  // A copy made in the context keeps no saved state of its own; changing it
+  // and taking the context back leaves the original as it was.
+  ai::ArtHandle copy = nullptr;
+  ASSERT_EQ(art.duplicateArt(Handle(path), ai::placement::kInsideOnTop, added, &copy), ai::kNoError);
+  const ai::RealMatrix shift{1, 0, 0, 1, 5, 5};
+  ASSERT_EQ(Get<ai::TransformArtSuite>().transformArt(copy, &shift, 1, 1), ai::kNoError);
+  ASSERT_EQ(art.moveArt(Handle(path), ai::placement::kAbove, copy), ai::kNoError);
 
   ASSERT_EQ(Get<ai::UndoSuite>().revertChanges(), ai::kNoError);
+  EXPECT_EQ(art.getKind(copy, &kind0), ai::kNotInDocument);
   EXPECT_EQ(path->segments.size(), 32000u);
   EXPECT_EQ(std::memcmp(path->segments.data(), before.data(), before.size() * sizeof(ai::SegRecord)), 0);
   EXPECT_EQ(path->parent, layer);

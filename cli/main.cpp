@@ -2,8 +2,10 @@
 // person drives it in the editor.
 #include <CLI/CLI.hpp>
 
+#include <functional>
 #include <iostream>
 
+#include "batch.h"
 #include "commands/actions.h"
 #include "commands/convert.h"
 #include "commands/effect.h"
@@ -14,6 +16,62 @@
 #include "commands/presets.h"
 #include "commands/regenerate.h"
 #include "commands/tool.h"
+
+namespace {
+
+// The files a command works on: one INPUT with -o OUTPUT, or many with
+// -O FOLDER, each written there under its own name.
+struct Files {
+  std::vector<std::string> inputs;
+  std::string folder;
+
+  void AddTo(CLI::App* command, const char* what) {
+    command->add_option("input", inputs, std::string("SVG file to ") + what + " (- for standard input); several with -O")
+        ->required();
+    command->add_option("-O,--output-dir", folder,
+                        "process every input into this folder (made when missing), each under its own name");
+  }
+
+  // Runs `run` on the single input, or on each input into the folder.
+  // `single` names the options that only make sense for one file.
+  int Run(std::string& input, std::string& output, bool quiet, bool outputOptional, const std::string& single,
+          const std::function<int(std::ostream& out, std::ostream& err)>& run) const {
+    if (inputs.empty()) {
+      std::cerr << "vellumix4: name an input file\n";
+      return 2;
+    }
+    if (folder.empty()) {
+      if (inputs.size() != 1) {
+        std::cerr << "vellumix4: several input files need -O FOLDER\n";
+        return 2;
+      }
+      if (output.empty() && !outputOptional) {
+        std::cerr << "vellumix4: -o OUTPUT is needed (or -O FOLDER)\n";
+        return 2;
+      }
+      input = inputs.front();
+      return run(std::cout, std::cerr);
+    }
+    if (!output.empty()) {
+      std::cerr << "vellumix4: -o names one output file; with -O FOLDER each input is written there\n";
+      return 2;
+    }
+    if (!single.empty()) {
+      std::cerr << "vellumix4: " << single << " names one file and cannot be used with -O\n";
+      return 2;
+    }
+    return vxcli::RunBatch(
+        inputs, folder, quiet,
+        [&](const std::string& in, const std::string& out, std::ostream& err) {
+          input = in;
+          output = out;
+          return run(err, err);
+        },
+        std::cerr);
+  }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   CLI::App app{"vellumix4 — live vector effects, 3D transforms and distortion tools on SVG files"};
@@ -34,7 +92,8 @@ int main(int argc, char** argv) {
 
   vxcli::ConvertOptions convertOptions;
   CLI::App* convert = app.add_subcommand("convert", "read an SVG file and write it back the way VELLUMiX4 writes SVG");
-  convert->add_option("input", convertOptions.input, "SVG file to read (- for standard input)")->required();
+  Files convertFiles;
+  convertFiles.AddTo(convert, "read");
   convert->add_option("-o,--output", convertOptions.output,
                       "SVG file to write (- for standard output); may be left out with --check");
   convert->add_flag("-q,--quiet", convertOptions.quiet, "no notes about what was read approximately");
@@ -44,9 +103,6 @@ int main(int argc, char** argv) {
   convert->add_option("--check-size", convertOptions.checkSize, "width and height of the renderings compared, in pixels")
       ->check(CLI::Range(8, 4096))
       ->capture_default_str();
-  convert->callback([&] {
-    if (convertOptions.output.empty() && !convertOptions.check) throw CLI::RequiredError("--output");
-  });
 
   std::string inspectInput;
   CLI::App* inspect = app.add_subcommand("inspect", "print the art tree, layers, paints and settings of an SVG file");
@@ -95,7 +151,10 @@ int main(int argc, char** argv) {
   effect->set_help_flag();
   effect->add_flag("-h,--help", effectOptions.fields, "this help, or with an effect its fields, units and ranges");
   effect->add_option("effect", effectOptions.effect, "the effect (see --list)");
-  effect->add_option("input", effectOptions.input, "SVG file to read (- for standard input)");
+  Files effectFiles;
+  effect->add_option("input", effectFiles.inputs, "SVG file to read (- for standard input); several with -O");
+  effect->add_option("-O,--output-dir", effectFiles.folder,
+                     "process every input into this folder (made when missing), each under its own name");
   effect->add_option("-o,--output", effectOptions.output, "SVG file to write (- for standard output)");
   effect->add_option("--set", effectOptions.sets, "FIELD=VALUE as typed into the palette (repeatable)");
   effect->add_option("--preset", effectOptions.preset, "a preset of the effect, chosen before the --set values");
@@ -117,8 +176,9 @@ int main(int argc, char** argv) {
       "Fractalize the selected paths: the values go into the dialog of the filter (or, with --live, of the live "
       "effect), then OK is pressed. Fields: generator (1-14 or its name), genHeight (percent), level (1-14), "
       "density (segments per inch, 0: no distortion), uneven (amount), unevenUnit (% or pt)");
-  fractalize->add_option("input", fractalizeOptions.input, "SVG file to read (- for standard input)")->required();
-  fractalize->add_option("-o,--output", fractalizeOptions.output, "SVG file to write (- for standard output)")->required();
+  Files fractalizeFiles;
+  fractalizeFiles.AddTo(fractalize, "read");
+  fractalize->add_option("-o,--output", fractalizeOptions.output, "SVG file to write (- for standard output)");
   fractalize->add_flag("--live", fractalizeOptions.live, "apply the live effect: the output keeps the source and the settings");
   fractalize->add_option("--set", fractalizeOptions.sets, "FIELD=VALUE as typed into the dialog (repeatable)");
   fractalize->add_option("--seed", fractalizeOptions.seed, "start the random sequence from N (the tick count it is taken from)")
@@ -134,8 +194,9 @@ int main(int argc, char** argv) {
   vxcli::ToolOptions toolOptions;
   CLI::App* tool = app.add_subcommand("tool", "use a distortion tool on an SVG file: press, drag through points, release");
   tool->add_option("tool", toolOptions.tool, "warp, wave, lens, craft, roughening, broom, metabrush, trail")->required();
-  tool->add_option("input", toolOptions.input, "SVG file to read (- for standard input)")->required();
-  tool->add_option("-o,--output", toolOptions.output, "SVG file to write (- for standard output)")->required();
+  Files toolFiles;
+  toolFiles.AddTo(tool, "read");
+  tool->add_option("-o,--output", toolOptions.output, "SVG file to write (- for standard output)");
   tool->add_option("--drag", toolOptions.drag, "points X,Y in the file's coordinates: press at the first, release at the last")
       ->required()
       ->expected(1, -1);
@@ -170,8 +231,9 @@ int main(int argc, char** argv) {
 
   vxcli::RegenerateOptions regenerateOptions;
   CLI::App* regenerate = app.add_subcommand("regenerate", "rebuild every live object of an SVG file from its source art");
-  regenerate->add_option("input", regenerateOptions.input, "SVG file to read (- for standard input)")->required();
-  regenerate->add_option("-o,--output", regenerateOptions.output, "SVG file to write (- for standard output)")->required();
+  Files regenerateFiles;
+  regenerateFiles.AddTo(regenerate, "read");
+  regenerate->add_option("-o,--output", regenerateOptions.output, "SVG file to write (- for standard output)");
   regenerate->add_option("--plugin", regenerateOptions.session.pluginPath, "plug-in file to load (default: beside this program)");
   regenerate->add_flag("-v,--verbose", regenerateOptions.session.verbose, "print the plug-in's debugger output");
   regenerate->add_flag("-q,--quiet", regenerateOptions.session.quiet, "no progress messages");
@@ -192,7 +254,9 @@ int main(int argc, char** argv) {
 
   try {
     if (info->parsed()) return vxcli::RunInfo(session, std::cout);
-    if (convert->parsed()) return vxcli::RunConvert(convertOptions, std::cout, std::cerr);
+    if (convert->parsed())
+      return convertFiles.Run(convertOptions.input, convertOptions.output, convertOptions.quiet, convertOptions.check, "",
+                              [&](std::ostream& out, std::ostream& err) { return vxcli::RunConvert(convertOptions, out, err); });
     if (inspect->parsed()) return vxcli::RunInspect(inspectInput, std::cout);
     if (presets->parsed()) return vxcli::RunPresets(presetsOptions, std::cout, std::cerr);
     if (effect->parsed()) {
@@ -200,11 +264,25 @@ int main(int argc, char** argv) {
         std::cout << effect->help();
         return 0;
       }
-      return vxcli::RunEffect(effectOptions, std::cout, std::cerr);
+      if (effectOptions.list || effectOptions.fields || effectOptions.effect.empty()) return vxcli::RunEffect(effectOptions, std::cout, std::cerr);
+      const std::string single = !effectOptions.png.empty() ? "--png" : !effectOptions.record.empty() ? "--record" : "";
+      return effectFiles.Run(effectOptions.input, effectOptions.output, effectOptions.session.quiet, false, single,
+                             [&](std::ostream& out, std::ostream& err) { return vxcli::RunEffect(effectOptions, out, err); });
     }
-    if (fractalize->parsed()) return vxcli::RunFractalize(fractalizeOptions, std::cerr);
-    if (tool->parsed()) return vxcli::RunTool(toolOptions, std::cerr);
-    if (regenerate->parsed()) return vxcli::RunRegenerate(regenerateOptions, std::cerr);
+    if (fractalize->parsed()) {
+      const std::string single =
+          !fractalizeOptions.png.empty() ? "--png" : !fractalizeOptions.record.empty() ? "--record" : "";
+      return fractalizeFiles.Run(fractalizeOptions.input, fractalizeOptions.output, fractalizeOptions.session.quiet,
+                                 false, single,
+                                 [&](std::ostream&, std::ostream& err) { return vxcli::RunFractalize(fractalizeOptions, err); });
+    }
+    if (tool->parsed())
+      return toolFiles.Run(toolOptions.input, toolOptions.output, toolOptions.session.quiet, false, "",
+                           [&](std::ostream&, std::ostream& err) { return vxcli::RunTool(toolOptions, err); });
+    if (regenerate->parsed())
+      return regenerateFiles.Run(regenerateOptions.input, regenerateOptions.output, regenerateOptions.session.quiet,
+                                 false, "",
+                                 [&](std::ostream&, std::ostream& err) { return vxcli::RunRegenerate(regenerateOptions, err); });
     if (gallery->parsed()) return vxcli::RunGallery(galleryOptions, std::cout, std::cerr);
     if (actions->parsed()) {
       if (actionsList->parsed()) actionsOptions.session = session;

@@ -9,6 +9,7 @@
 #include "commands/actions.h"
 #include "commands/convert.h"
 #include "commands/effect.h"
+#include "commands/extension.h"
 #include "commands/fractalize.h"
 #include "commands/gallery.h"
 #include "commands/info.h"
@@ -74,6 +75,11 @@ struct Files {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Inkscape runs extensions with its own argument style (--name=value for
+  // every parameter, the document last); it is read apart from the rest.
+  if (argc >= 2 && std::string(argv[1]) == "inkscape")
+    return vxcli::RunInkscape(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
+
   CLI::App app{"vellumix4 — live vector effects, 3D transforms and distortion tools on SVG files"};
   app.set_version_flag("--version", std::string("vellumix4 ") + VX_VERSION + " (VELLUMiX4 plug-in ver4.5)");
   app.require_subcommand(1);
@@ -238,6 +244,23 @@ int main(int argc, char** argv) {
   regenerate->add_flag("-v,--verbose", regenerateOptions.session.verbose, "print the plug-in's debugger output");
   regenerate->add_flag("-q,--quiet", regenerateOptions.session.quiet, "no progress messages");
 
+  vxcli::ExtensionOptions extensionOptions;
+  CLI::App* extension = app.add_subcommand(
+      "extension", "the Inkscape extension: a descriptor (.inx) per effect and Fractalize, made from the record tables");
+  extension->require_subcommand(1);
+  CLI::App* extensionWrite = extension->add_subcommand("write", "write the descriptors and their script into FOLDER");
+  extensionWrite->add_option("folder", extensionOptions.folder, "folder to write into (made when missing)")->required();
+  extensionWrite->callback([&] { extensionOptions.action = "write"; });
+  CLI::App* extensionInstall = extension->add_subcommand(
+      "install", "install the extension into Inkscape's user extensions folder (~/.config/inkscape/extensions)");
+  extensionInstall->add_option("folder", extensionOptions.folder, "another folder to install into");
+  extensionInstall->callback([&] { extensionOptions.action = "install"; });
+  for (CLI::App* command : {extensionWrite, extensionInstall}) {
+    command->add_option("--plugin", extensionOptions.session.pluginPath,
+                        "plug-in file to load (default: beside this program)");
+    command->add_flag("-q,--quiet", extensionOptions.session.quiet, "no progress messages");
+  }
+
   vxcli::GalleryOptions galleryOptions;
   CLI::App* gallery = app.add_subcommand("gallery", "apply effects and tools to built-in sample art: SVG, PNG and index.html");
   gallery->add_option("-o,--output", galleryOptions.output, "folder to write the gallery into (made when missing)")->required();
@@ -283,6 +306,7 @@ int main(int argc, char** argv) {
       return regenerateFiles.Run(regenerateOptions.input, regenerateOptions.output, regenerateOptions.session.quiet,
                                  false, "",
                                  [&](std::ostream&, std::ostream& err) { return vxcli::RunRegenerate(regenerateOptions, err); });
+    if (extension->parsed()) return vxcli::RunExtension(extensionOptions, std::cout, std::cerr);
     if (gallery->parsed()) return vxcli::RunGallery(galleryOptions, std::cout, std::cerr);
     if (actions->parsed()) {
       if (actionsList->parsed()) actionsOptions.session = session;

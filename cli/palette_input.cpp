@@ -20,13 +20,21 @@ bool ParseSwitch(const std::string& text, bool* on) {
 
 // Presses a button that steps through its field's choices until its caption is `value`.
 int32_t StepTo(platform::ui::ScriptedUser& user, platform::ui::Dialog& dialog, const vx::FieldSpec& field,
-               platform::ui::Control& button, const std::string& value) {
+               platform::ui::Control& button, const std::string& value, int32_t current) {
   const auto choices = static_cast<int32_t>(field.maximum - field.minimum + 1);
   for (int32_t press = 0; press < choices; ++press) {
     if (button.Text() == value) return platform::ui::kUiOk;
     if (int32_t result = user.Click(dialog, field.controls.edit)) return result;
   }
   if (button.Text() == value) return platform::ui::kUiOk;
+  // A full round of presses leaves the button where it was.
+  char* end = nullptr;
+  const long number = std::strtol(value.c_str(), &end, 10);
+  if (current >= 0 && !value.empty() && *end == '\0' && number >= field.minimum && number <= field.maximum) {
+    for (int32_t press = (static_cast<int32_t>(number) - current + choices) % choices; press > 0; --press)
+      if (int32_t result = user.Click(dialog, field.controls.edit)) return result;
+    return platform::ui::kUiOk;
+  }
   throw Usage(std::string(field.name) + " has no choice '" + value + "'");
 }
 
@@ -78,7 +86,7 @@ std::string ReadFieldText(const vx::RecordSpec& spec, const vx::FieldSpec& field
 }
 
 void TypeFieldValue(platform::ui::ScriptedUser& user, platform::ui::Dialog& dialog, const vx::FieldSpec& field,
-                    const std::string& value) {
+                    const std::string& value, int32_t current) {
   const vx::ControlIds& ids = field.controls;
   int32_t result = platform::ui::kUiOk;
   platform::ui::Control* control = ids.edit != 0 ? dialog.Item(ids.edit) : nullptr;
@@ -89,7 +97,7 @@ void TypeFieldValue(platform::ui::ScriptedUser& user, platform::ui::Dialog& dial
     if (!ParseSwitch(value, &on)) throw Usage(std::string(field.name) + " is on or off (got '" + value + "')");
     if ((control->Check() != 0) != on) result = user.Click(dialog, ids.edit);
   } else if (control != nullptr && control->Kind() == platform::ui::ControlClass::kButton) {
-    result = StepTo(user, dialog, field, *control, value);
+    result = StepTo(user, dialog, field, *control, value, current);
   } else if (control != nullptr && control->IsList() == false && !control->Items().empty()) {
     char* end = nullptr;
     const long index = std::strtol(value.c_str(), &end, 10);

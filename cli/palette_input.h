@@ -23,8 +23,11 @@ class PaletteInputError : public std::runtime_error {
 // check box "on"/"off", a list its item's text or the field's value, radio and
 // image buttons their caption or the value, a button that steps through the
 // choices is pressed until it shows the value. Throws PaletteInputError.
+// A button that steps through its choices shows captions; a choice given by
+// its number is reached from `current`, the choice the button shows now, when
+// the caller knows it (-1 when it does not).
 void TypeFieldValue(platform::ui::ScriptedUser& user, platform::ui::Dialog& dialog, const vx::FieldSpec& field,
-                    const std::string& value);
+                    const std::string& value, int32_t current = -1);
 
 // Reads `value` the way `field`'s palette control reads it, into `record` (the
 // values typed so far, so a feed follows its mode). A number, length or point

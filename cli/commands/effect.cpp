@@ -78,6 +78,21 @@ platform::ui::Dialog* PaletteIn(vxhost::Host& host) {
   return nullptr;
 }
 
+// Chooses the effect's menu item, which opens its palette (or closes it when
+// it is open).
+ai::MenuMessage ChooseMenuItem(Session& session, const vx::RecordKind& kind) {
+  const vx::EffectEntry& entry = vx::EffectTable()[kind.effectIndex];
+  std::vector<std::string> menuPath{"VELLUMiX4"};
+  if (kind.effectIndex < vx::kFirstPlainEffect) menuPath.push_back("Live 3D変換");
+  menuPath.push_back(entry.menuText);
+  vxhost::MenuItem* item = session.host().app().FindItemByPath(menuPath);
+  if (item == nullptr) throw Failed(std::string("the plug-in has no menu item for ") + kind.name);
+  ai::MenuMessage message{};
+  message.item = reinterpret_cast<ai::MenuItemHandle>(item);
+  session.plugin().Send(ai::callers::kMenu, ai::selectors::kGo, message);
+  return message;
+}
+
 void Press(platform::ui::ScriptedUser& user, platform::ui::Dialog& palette, int32_t id, const char* what) {
   if (user.Click(palette, id) != platform::ui::kUiOk) throw Failed(std::string("cannot press ") + what);
 }
@@ -127,8 +142,15 @@ int Run(const EffectOptions& options, std::ostream& out, std::ostream& err) {
   std::vector<std::max_align_t> typed((kind->spec->size + sizeof(std::max_align_t) - 1) / sizeof(std::max_align_t));
   vx::SetRecordDefaults(*kind->spec, typed.data(), "");
   std::vector<std::string> notes;
+  // From the default setting, the choice each control shows before its value
+  // is typed is known, so a choice may be given by its number.
+  const bool fromDefault = !options.last && options.preset.empty();
+  std::vector<int32_t> shownBefore;
   try {
     for (const auto& [field, value] : values) {
+      shownBefore.push_back(fromDefault && field->shown == vx::Shown::kChoice
+                                ? static_cast<int32_t>(vx::StoredComponent(*field, typed.data()))
+                                : -1);
       std::string note = ReadFieldText(*kind->spec, *field, typed.data(), value, document->rulerUnit, true);
       if (!note.empty()) notes.push_back(std::move(note));
     }
@@ -149,14 +171,7 @@ int Run(const EffectOptions& options, std::ostream& out, std::ostream& err) {
   }
 
   const vx::EffectEntry& entry = vx::EffectTable()[kind->effectIndex];
-  std::vector<std::string> menuPath{"VELLUMiX4"};
-  if (kind->effectIndex < vx::kFirstPlainEffect) menuPath.push_back("Live 3D変換");
-  menuPath.push_back(entry.menuText);
-  vxhost::MenuItem* item = host.app().FindItemByPath(menuPath);
-  if (item == nullptr) throw Failed("the plug-in has no menu item for " + options.effect);
-  ai::MenuMessage message{};
-  message.item = reinterpret_cast<ai::MenuItemHandle>(item);
-  session.plugin().Send(ai::callers::kMenu, ai::selectors::kGo, message);
+  ai::MenuMessage message = ChooseMenuItem(session, *kind);
   platform::ui::Dialog* palette = PaletteIn(host);
   if (palette == nullptr) throw Failed("the palette of " + options.effect + " does not open (not built yet)");
 
@@ -178,7 +193,14 @@ int Run(const EffectOptions& options, std::ostream& out, std::ostream& err) {
     if (!chosen) throw Usage(options.effect + " has no preset '" + options.preset + "'");
   }
   try {
-    for (const auto& [field, value] : values) TypeFieldValue(user, *palette, *field, value);
+    for (size_t i = 0; i < values.size(); ++i) {
+      const auto& [field, value] = values[i];
+      // Callers that pass every field (an extension's dialog) leave the ones
+      // the palette has switched off as the palette shows them.
+      const platform::ui::Control* control = field->controlId != 0 ? palette->Item(field->controlId) : nullptr;
+      if (options.skipDisabled && control != nullptr && !control->Enabled()) continue;
+      TypeFieldValue(user, *palette, *field, value, shownBefore[i]);
+    }
   } catch (const PaletteInputError& error) {
     throw EffectError(error.what(), error.usage);
   }
@@ -220,6 +242,20 @@ int Run(const EffectOptions& options, std::ostream& out, std::ostream& err) {
 }
 
 }  // namespace
+
+std::vector<const vx::RecordKind*> EffectsWithPalettes(const SessionOptions& options) {
+  Session session(options);
+  session.host().OpenDocument(std::make_unique<vxhost::Document>());
+  std::vector<const vx::RecordKind*> built;
+  for (const vx::RecordKind& kind : vx::AllRecordKinds()) {
+    if (kind.effectIndex < 0) continue;
+    ai::MenuMessage message = ChooseMenuItem(session, kind);
+    if (PaletteIn(session.host()) == nullptr) continue;
+    built.push_back(&kind);
+    session.plugin().Send(ai::callers::kMenu, ai::selectors::kGo, message);  // closes the palette
+  }
+  return built;
+}
 
 int RunEffect(const EffectOptions& options, std::ostream& out, std::ostream& err) {
   try {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "presets/record_registry.h"
 #include "session.h"
 
 namespace vxcli {
@@ -18,6 +19,7 @@ struct EffectOptions {
   std::vector<std::string> sets;    // FIELD=VALUE as typed into the palette
   std::string preset;               // a preset of the effect's preset file, chosen before the values
   bool last = false;                // start from the palette's last setting instead of the default
+  bool skipDisabled = false;        // values for controls the palette has switched off are left out
   std::vector<std::string> select;  // element ids; none: every top-level object
   bool expand = false;              // keep the result art only
   std::string png;                  // also render the result to this PNG
@@ -30,5 +32,9 @@ struct EffectOptions {
 // Returns the exit code: 0 done, 1 input that cannot be processed, 2 a usage
 // error; one message on `err` for anything but 0. Listings go to `out`.
 int RunEffect(const EffectOptions& options, std::ostream& out, std::ostream& err);
+
+// The effects whose palettes open in this build of the plug-in. Throws
+// std::runtime_error when the plug-in does not start.
+std::vector<const vx::RecordKind*> EffectsWithPalettes(const SessionOptions& options);
 
 }  // namespace vxcli

@@ -13,7 +13,9 @@
 #include "live_effects.h"
 #include "palette_input.h"
 #include "platform/clock.h"
+#include "presets/field_values.h"
 #include "svg/svg_io.h"
+#include "ui/effect_dialog_controller.h"
 
 namespace vxcli {
 namespace {
@@ -77,10 +79,26 @@ void UseFractalize(Session& session, const FractalizeUse& use) {
   // What the person does once the dialog is open: type the values, press OK.
   std::optional<PaletteInputError> refused;
   bool opened = false;
+  // From the default setting the choice each control shows is known, so a
+  // choice may be given by its number.
+  std::vector<std::max_align_t> shown((vx::kFractalizeParamsSpec.size + sizeof(std::max_align_t) - 1) /
+                                      sizeof(std::max_align_t));
+  vx::SetRecordDefaults(vx::kFractalizeParamsSpec, shown.data(), "");
   host.desktop().QueueModalAction([&](platform::ui::ScriptedUser& user, platform::ui::Dialog& dialog) {
     opened = true;
     try {
-      for (const auto& [field, value] : values) TypeFieldValue(user, dialog, *field, value);
+      if (use.fromDefault) {
+        user.ChoosePopupItem(vx::effect_dialog::kDefaultSetting);
+        if (user.Click(dialog, vx::effect_dialog::kPresetButton) != platform::ui::kUiOk)
+          throw PaletteInputError("cannot choose the default setting", false);
+      }
+      for (const auto& [field, value] : values) {
+        const int32_t current = use.fromDefault && field->shown == vx::Shown::kChoice
+                                    ? static_cast<int32_t>(vx::StoredComponent(*field, shown.data()))
+                                    : -1;
+        vx::SetFieldFromText(vx::kFractalizeParamsSpec, *field, shown.data(), value, ai::ruler_unit::kPoints, nullptr);
+        TypeFieldValue(user, dialog, *field, value, current);
+      }
     } catch (const PaletteInputError& error) {
       refused = error;
       user.Click(dialog, platform::ui::kIdCancel);
@@ -124,7 +142,7 @@ int RunFractalize(const FractalizeOptions& options, std::ostream& err) {
     vxhost::Document& open = OpenReadDocument(session, std::move(document));
     SelectArt(open, options.select);
     host.actions().SetRecording(!options.record.empty());
-    UseFractalize(session, {options.live, options.sets, options.seed});
+    UseFractalize(session, {options.live, options.sets, options.seed, options.fromDefault});
     host.actions().SetRecording(false);
     vxhost::svg::WriteSvgFile(open, options.output);
     if (!options.record.empty()) vxhost::SaveRecordedActions(host, options.record);

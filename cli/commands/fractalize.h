@@ -23,6 +23,7 @@ struct FractalizeOptions {
   std::vector<std::string> select;  // element ids; none: everything
   std::string png;                  // also render the result to this PNG
   std::string record;               // record the filter as an action into this file
+  bool fromDefault = false;         // start from the dialog's default setting instead of the last one
   SessionOptions session;
 };
 
@@ -38,6 +39,7 @@ struct FractalizeUse {
   bool live = false;
   std::vector<std::string> sets;  // FIELD=VALUE as typed into the dialog
   std::optional<uint32_t> seed;
+  bool fromDefault = false;       // choose the default setting in the dialog before the values
 };
 
 // Runs Fractalize on the selection of the session's open document. Throws

@@ -514,7 +514,12 @@ Art* SvgReader::ReadLive(pugi::xml_node node, const ComputedStyle& style, const 
   ReadLiveEffectAttributes(VxAttr(node, "effect"), VxAttr(node, "effectParameters"), VxAttr(node, "effectInstance"),
                            live);
   if (const char* data = VxAttr(node, "data")) {
-    live.data = data;
+    // The settings text ends its lines with CR LF; an editor that re-saved the
+    // file may have left only the LF (XML reads a lone CR as a line end too).
+    for (const char* c = data; *c != '\0'; ++c) {
+      if (*c == '\n' && (live.data.empty() || live.data.back() != '\r')) live.data += '\r';
+      live.data += *c;
+    }
     double type = -1, subtype = -1;
     ParseNumber(VxAttr(node, "dataType") ? VxAttr(node, "dataType") : "-1", type);
     ParseNumber(VxAttr(node, "dataSubtype") ? VxAttr(node, "dataSubtype") : "-1", subtype);
@@ -687,8 +692,12 @@ Art* SvgReader::ClipPathArt(std::vector<Subpath> subpaths, bool evenOdd) {
 std::unique_ptr<Document> ReadSvg(std::string_view text, const std::string& sourceName,
                                   std::vector<std::string>* notes) {
   pugi::xml_document xml;
-  const pugi::xml_parse_result result =
-      xml.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata);
+  // Attribute values keep tabs and line breaks written as they are: editors
+  // that re-save our files (Inkscape among them) write the escaped tabs and
+  // line breaks of the live objects' settings text literally, and turning them
+  // into spaces would lose where one setting ends and the next begins.
+  const pugi::xml_parse_result result = xml.load_buffer(
+      text.data(), text.size(), (pugi::parse_default & ~pugi::parse_wconv_attribute) | pugi::parse_ws_pcdata);
   if (!result) {
     const size_t offset = std::min(static_cast<size_t>(std::max<ptrdiff_t>(result.offset, 0)), text.size());
     size_t line = 1, column = 1;

@@ -196,7 +196,8 @@ int Run(const GalleryOptions& options, std::ostream& out, std::ostream& err) {
   std::vector<gallery::IndexEntry> entries;
   for (const Made& page : made) entries.push_back(page.entry);
   const fs::path index = folder / "index.html";
-  gallery::WriteTextFile(index.string(), gallery::IndexHtml(entries));
+  for (const auto& [name, html] : gallery::GalleryHtmlFiles(entries))
+    gallery::WriteTextFile((folder / name).string(), html);
   if (!quiet) err << "vellumix4: gallery: " << made.size() << " pages written to " << folder.string() << "\n";
   out << index.string() << "\n";
   return 0;

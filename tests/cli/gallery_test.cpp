@@ -82,14 +82,21 @@ TEST_F(GalleryCli, WritesEveryPageAndAnIndexThatReferencesOnlyThem) {
 
   std::set<std::string> written;
   for (const auto& entry : fs::directory_iterator(out())) written.insert(entry.path().filename().string());
-  // Every page of every chapter, SVG and PNG each, and the index.
+  // Every page of every chapter, SVG and PNG each, the index and a web page
+  // per chapter.
   const size_t pages = PageCount();
-  EXPECT_EQ(written.size(), (vxtest::HaveRsvgConvert() ? 2 : 1) * pages + 1) << "no temporary files are left";
+  EXPECT_EQ(written.size(), (vxtest::HaveRsvgConvert() ? 2 : 1) * pages + 1 + std::size(vxcli::gallery::kChapters))
+      << "no temporary files are left";
   for (const std::string& file : written) {
     if (file != "index.html") {
       EXPECT_TRUE(referenced.count(file)) << file << " is shown or linked";
     }
   }
+  // A chapter's page shows its pictures and links each to its SVG.
+  const std::string neon = ReadText(out() / "neon.html");
+  EXPECT_NE(neon.find("<a href=\"neon-3-tracks.svg\">"), std::string::npos);
+  EXPECT_NE(neon.find("<code>tracks=3</code>"), std::string::npos);
+  EXPECT_EQ(neon.find("warp-shape"), std::string::npos) << "only its own chapter";
   EXPECT_NE(index.find("<code>shadowOn=1 shadowOffset=4</code>"), std::string::npos) << "captions give the settings";
   EXPECT_NE(index.find("<code>shape=21</code>"), std::string::npos);
 }
@@ -164,6 +171,48 @@ TEST_F(GalleryCli, EveryWarpShapeMovesTheArtAndAllShareOneCanvas) {
 TEST_F(GalleryCli, LeavesThePersonsSettingsAlone) {
   ASSERT_EQ(run_->status, 0) << err();
   EXPECT_FALSE(fs::exists(home_->settingsFolder())) << "the gallery works in a settings folder of its own";
+}
+
+// The gallery as a person opens it: index.html and one chapter's page in a
+// real browser (headless Chromium), every picture loaded.
+TEST_F(GalleryCli, OpensInARealBrowserWithEveryPictureLoaded) {
+  ASSERT_EQ(run_->status, 0) << err();
+  if (std::system("command -v chromium > /dev/null 2>&1") != 0)
+    GTEST_SKIP() << "chromium is not installed (scripts/setup installs it)";
+  if (!vxtest::HaveRsvgConvert()) GTEST_SKIP() << "no PNG pictures without rsvg-convert";
+  const std::string browser =
+      "timeout 90 chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --virtual-time-budget=3000 ";
+  for (const char* page : {"index.html", "neon.html"}) {
+    const std::string url = "file://" + (out() / page).string();
+    const fs::path dom = *dir_ / (std::string(page) + ".dom");
+    const fs::path shot = *dir_ / (std::string(page) + ".png");
+    const int dumped = std::system((browser + "--dump-dom '" + url + "' > " + dom.string() + " 2>/dev/null").c_str());
+    const std::string text = ReadText(dom);
+    if (dumped != 0 || text.empty()) GTEST_SKIP() << "chromium could not start here (status " << dumped << ")";
+    EXPECT_EQ(text.find("class=\"missing\""), std::string::npos) << page << ": a picture failed to load";
+    EXPECT_NE(text.find("<img"), std::string::npos) << page;
+    ASSERT_EQ(std::system((browser + "--window-size=1280,1600 --screenshot=" + shot.string() + " '" + url +
+                           "' > /dev/null 2>&1")
+                              .c_str()),
+              0)
+        << page;
+    vxtest::Image image;
+    ASSERT_TRUE(vxtest::ReadPng(shot.string(), image)) << page;
+    EXPECT_EQ(image.width, 1280);
+    // The pictures are drawn: far more colours than the page's text and background.
+    std::set<uint32_t> colours;
+    for (size_t i = 0; i + 3 < image.rgba.size(); i += 4)
+      colours.insert(image.rgba[i] << 16 | image.rgba[i + 1] << 8 | image.rgba[i + 2]);
+    EXPECT_GT(colours.size(), 200u) << page << ": the screenshot shows no pictures";
+  }
+  // A broken picture is marked on the page: the browser sees the mark.
+  const fs::path broken = *dir_ / "broken.html";
+  std::ofstream(broken) << ReadText(out() / "neon.html").replace(ReadText(out() / "neon.html").find("neon-3-tracks.png"),
+                                                                  17, "nowhere.png");
+  fs::copy_file(out() / "neon-default.png", *dir_ / "neon-default.png", fs::copy_options::overwrite_existing);
+  const fs::path dom = *dir_ / "broken.dom";
+  std::system((browser + "--dump-dom 'file://" + broken.string() + "' > " + dom.string() + " 2>/dev/null").c_str());
+  EXPECT_NE(ReadText(dom).find("class=\"missing\""), std::string::npos) << "a picture that fails is not marked";
 }
 
 TEST(GalleryCliMistakes, AreReportedWithTheirExitCodes) {

@@ -514,12 +514,7 @@ Art* SvgReader::ReadLive(pugi::xml_node node, const ComputedStyle& style, const 
   ReadLiveEffectAttributes(VxAttr(node, "effect"), VxAttr(node, "effectParameters"), VxAttr(node, "effectInstance"),
                            live);
   if (const char* data = VxAttr(node, "data")) {
-    // The settings text ends its lines with CR LF; an editor that re-saved the
-    // file may have left only the LF (XML reads a lone CR as a line end too).
-    for (const char* c = data; *c != '\0'; ++c) {
-      if (*c == '\n' && (live.data.empty() || live.data.back() != '\r')) live.data += '\r';
-      live.data += *c;
-    }
+    live.data = data;
     double type = -1, subtype = -1;
     ParseNumber(VxAttr(node, "dataType") ? VxAttr(node, "dataType") : "-1", type);
     ParseNumber(VxAttr(node, "dataSubtype") ? VxAttr(node, "dataSubtype") : "-1", subtype);

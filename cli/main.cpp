@@ -16,6 +16,7 @@
 #include "commands/inspect.h"
 #include "commands/presets.h"
 #include "commands/regenerate.h"
+#include "commands/run.h"
 #include "commands/tool.h"
 
 namespace {
@@ -171,6 +172,8 @@ int main(int argc, char** argv) {
   effect->add_flag("--expand", effectOptions.expand, "write plain art instead of live objects");
   effect->add_option("--png", effectOptions.png, "also render the result to this PNG file");
   effect->add_option("--record", effectOptions.record, "record the Apply as an action into this file (see: actions play)");
+  effect->add_option("--record-session", effectOptions.recordSession,
+                     "write what was done, event by event, as a session file (see: run)");
   effect->add_flag("--list", effectOptions.list, "list the effects");
   effect->add_option("--plugin", effectOptions.session.pluginPath, "plug-in file to load (default: beside this program)");
   effect->add_flag("-v,--verbose", effectOptions.session.verbose, "print the plug-in's debugger output");
@@ -210,6 +213,8 @@ int main(int argc, char** argv) {
   tool->add_flag("--shift", toolOptions.shift, "hold Shift during the drag");
   tool->add_flag("--ctrl", toolOptions.ctrl, "hold Ctrl during the drag");
   tool->add_option("--set", toolOptions.sets, "FIELD=VALUE in the palette's units (repeatable)");
+  tool->add_option("--record-session", toolOptions.recordSession,
+                   "write what was done, event by event, as a session file (see: run)");
   tool->add_flag("--last", toolOptions.last,
                  "start from the tool's last setting (default: from the default setting, so runs repeat)");
   tool->add_option("--select", toolOptions.select, "ids of the elements to select (default: everything)")
@@ -261,6 +266,16 @@ int main(int argc, char** argv) {
     command->add_flag("-q,--quiet", extensionOptions.session.quiet, "no progress messages");
   }
 
+  vxcli::RunOptions runOptions;
+  CLI::App* run = app.add_subcommand("run", "do the events of a session file (menu commands, palette edits, tool drags) "
+                                            "on an SVG file");
+  run->add_option("session", runOptions.script, "session file (JSON) written by --record-session")->required();
+  run->add_option("input", runOptions.input, "SVG file to read (- for standard input)")->required();
+  run->add_option("-o,--output", runOptions.output, "SVG file to write (- for standard output)")->required();
+  run->add_option("--plugin", runOptions.session.pluginPath, "plug-in file to load (default: beside this program)");
+  run->add_flag("-v,--verbose", runOptions.session.verbose, "print the plug-in's debugger output");
+  run->add_flag("-q,--quiet", runOptions.session.quiet, "no progress messages");
+
   vxcli::GalleryOptions galleryOptions;
   CLI::App* gallery = app.add_subcommand("gallery", "apply effects and tools to built-in sample art: SVG, PNG and index.html");
   gallery->add_option("-o,--output", galleryOptions.output, "folder to write the gallery into (made when missing)")->required();
@@ -288,7 +303,10 @@ int main(int argc, char** argv) {
         return 0;
       }
       if (effectOptions.list || effectOptions.fields || effectOptions.effect.empty()) return vxcli::RunEffect(effectOptions, std::cout, std::cerr);
-      const std::string single = !effectOptions.png.empty() ? "--png" : !effectOptions.record.empty() ? "--record" : "";
+      const std::string single = !effectOptions.png.empty()             ? "--png"
+                                 : !effectOptions.record.empty()        ? "--record"
+                                 : !effectOptions.recordSession.empty() ? "--record-session"
+                                                                        : "";
       return effectFiles.Run(effectOptions.input, effectOptions.output, effectOptions.session.quiet, false, single,
                              [&](std::ostream& out, std::ostream& err) { return vxcli::RunEffect(effectOptions, out, err); });
     }
@@ -300,12 +318,14 @@ int main(int argc, char** argv) {
                                  [&](std::ostream&, std::ostream& err) { return vxcli::RunFractalize(fractalizeOptions, err); });
     }
     if (tool->parsed())
-      return toolFiles.Run(toolOptions.input, toolOptions.output, toolOptions.session.quiet, false, "",
+      return toolFiles.Run(toolOptions.input, toolOptions.output, toolOptions.session.quiet, false,
+                           toolOptions.recordSession.empty() ? "" : "--record-session",
                            [&](std::ostream&, std::ostream& err) { return vxcli::RunTool(toolOptions, err); });
     if (regenerate->parsed())
       return regenerateFiles.Run(regenerateOptions.input, regenerateOptions.output, regenerateOptions.session.quiet,
                                  false, "",
                                  [&](std::ostream&, std::ostream& err) { return vxcli::RunRegenerate(regenerateOptions, err); });
+    if (run->parsed()) return vxcli::RunSessionScript(runOptions, std::cerr);
     if (extension->parsed()) return vxcli::RunExtension(extensionOptions, std::cout, std::cerr);
     if (gallery->parsed()) return vxcli::RunGallery(galleryOptions, std::cout, std::cerr);
     if (actions->parsed()) {

@@ -19,7 +19,7 @@ bool ParseSwitch(const std::string& text, bool* on) {
 }
 
 // Presses a button that steps through its field's choices until its caption is `value`.
-int32_t StepTo(platform::ui::ScriptedUser& user, platform::ui::Dialog& dialog, const vx::FieldSpec& field,
+int32_t StepTo(PaletteHand& user, platform::ui::Dialog& dialog, const vx::FieldSpec& field,
                platform::ui::Control& button, const std::string& value, int32_t current) {
   const auto choices = static_cast<int32_t>(field.maximum - field.minimum + 1);
   for (int32_t press = 0; press < choices; ++press) {
@@ -85,7 +85,7 @@ std::string ReadFieldText(const vx::RecordSpec& spec, const vx::FieldSpec& field
          vx::FormatFieldValue(spec, field, record, rulerUnit);
 }
 
-void TypeFieldValue(platform::ui::ScriptedUser& user, platform::ui::Dialog& dialog, const vx::FieldSpec& field,
+void TypeFieldValue(PaletteHand& user, platform::ui::Dialog& dialog, const vx::FieldSpec& field,
                     const std::string& value, int32_t current) {
   const vx::ControlIds& ids = field.controls;
   int32_t result = platform::ui::kUiOk;

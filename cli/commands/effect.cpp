@@ -12,6 +12,7 @@
 #include "frame/error_messages.h"
 #include "gallery/gallery_files.h"
 #include "palette_input.h"
+#include "session_script.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/ui_driver.h"
 #include "presets/field_values.h"
@@ -80,30 +81,20 @@ platform::ui::Dialog* PaletteIn(vxhost::Host& host) {
 
 // Chooses the effect's menu item, which opens its palette (or closes it when
 // it is open).
+std::vector<std::string> MenuPath(const vx::RecordKind& kind) {
+  std::vector<std::string> path{"VELLUMiX4"};
+  if (kind.effectIndex < vx::kFirstPlainEffect) path.push_back("Live 3D変換");
+  path.push_back(vx::EffectTable()[kind.effectIndex].menuText);
+  return path;
+}
+
 ai::MenuMessage ChooseMenuItem(Session& session, const vx::RecordKind& kind) {
-  const vx::EffectEntry& entry = vx::EffectTable()[kind.effectIndex];
-  std::vector<std::string> menuPath{"VELLUMiX4"};
-  if (kind.effectIndex < vx::kFirstPlainEffect) menuPath.push_back("Live 3D変換");
-  menuPath.push_back(entry.menuText);
-  vxhost::MenuItem* item = session.host().app().FindItemByPath(menuPath);
+  vxhost::MenuItem* item = session.host().app().FindItemByPath(MenuPath(kind));
   if (item == nullptr) throw Failed(std::string("the plug-in has no menu item for ") + kind.name);
   ai::MenuMessage message{};
   message.item = reinterpret_cast<ai::MenuItemHandle>(item);
   session.plugin().Send(ai::callers::kMenu, ai::selectors::kGo, message);
   return message;
-}
-
-void Press(platform::ui::ScriptedUser& user, platform::ui::Dialog& palette, int32_t id, const char* what) {
-  if (user.Click(palette, id) != platform::ui::kUiOk) throw Failed(std::string("cannot press ") + what);
-}
-
-void SelectLiveObjects(vxhost::Document& document, const std::string& groupStem) {
-  document.ClearSelection();
-  document.ForEachArt([&](vxhost::Art* art) {
-    if (art->kind == ai::art_kind::kPluginGroup && art->live != nullptr &&
-        art->live->groupName.rfind(groupStem, 0) == 0)
-      art->userAttributes |= ai::art_attr::kSelected;
-  });
 }
 
 int Run(const EffectOptions& options, std::ostream& out, std::ostream& err) {
@@ -164,63 +155,81 @@ int Run(const EffectOptions& options, std::ostream& out, std::ostream& err) {
   vxhost::Host& host = session.host();
   vxhost::Document& open = host.OpenDocument(std::move(document));
   host.Notify("AI Document Opened Notifier");
-  try {
-    SelectArt(open, options.select);
-  } catch (const ToolUseError& error) {
-    throw EffectError(error.what(), error.usage);
-  }
 
+  // Everything below is what a person does, event by event.
+  using Kind = SessionEvent::Kind;
+  SessionPlayer player(session);
   const vx::EffectEntry& entry = vx::EffectTable()[kind->effectIndex];
-  ai::MenuMessage message = ChooseMenuItem(session, *kind);
-  platform::ui::Dialog* palette = PaletteIn(host);
-  if (palette == nullptr) throw Failed("the palette of " + options.effect + " does not open (not built yet)");
-
-  platform::ui::ScriptedUser user(host.desktop());
-  vxhost::Panel* panel = host.panels().FindByIdentifier(kEffectPanel);
-  // Live Update off first: with it on, choosing a setting in the flyout would
-  // already apply it to the selection, before the values are typed.
-  if (platform::ui::Control* box = palette->Item(kLiveUpdateBox); box != nullptr && box->Check() != 0)
-    Press(user, *palette, kLiveUpdateBox, "Live Update");
-  // A run starts from the default setting, as choosing it in the flyout does,
-  // so what an earlier run typed never carries over; --last keeps it.
-  if (!options.last && !host.panels().UserPicksFlyoutItem(*panel, vx::flyout::kDefaultSetting))
-    throw Failed("cannot choose the default setting of " + options.effect);
-  if (!options.preset.empty()) {
-    bool chosen = false;
-    for (const vxhost::FlyoutItem& flyoutItem : panel->flyout->items)
-      if (flyoutItem.id >= vx::flyout::kFirstPreset && flyoutItem.text == options.preset)
-        chosen = host.panels().UserPicksFlyoutItem(*panel, flyoutItem.id);
-    if (!chosen) throw Usage(options.effect + " has no preset '" + options.preset + "'");
-  }
   try {
-    for (size_t i = 0; i < values.size(); ++i) {
-      const auto& [field, value] = values[i];
-      // Callers that pass every field (an extension's dialog) leave the ones
-      // the palette has switched off as the palette shows them.
-      const platform::ui::Control* control = field->controlId != 0 ? palette->Item(field->controlId) : nullptr;
-      if (options.skipDisabled && control != nullptr && !control->Enabled()) continue;
-      TypeFieldValue(user, *palette, *field, value, shownBefore[i]);
+    SessionEvent select{Kind::kSelect};
+    select.names = options.select;
+    player.Do(select);
+    SessionEvent menu{Kind::kMenu};
+    menu.names = MenuPath(*kind);
+    player.Do(menu);
+    platform::ui::Dialog* palette = player.Palette();
+    if (palette == nullptr) throw Failed("the palette of " + options.effect + " does not open (not built yet)");
+
+    auto press = [&](int32_t id, const char* what) {
+      if (player.Click(*palette, id) != platform::ui::kUiOk) throw Failed(std::string("cannot press ") + what);
+    };
+    // Live Update off first: with it on, choosing a setting in the flyout would
+    // already apply it to the selection, before the values are typed.
+    if (platform::ui::Control* box = palette->Item(kLiveUpdateBox); box != nullptr && box->Check() != 0)
+      press(kLiveUpdateBox, "Live Update");
+    // A run starts from the default setting, as choosing it in the flyout does,
+    // so what an earlier run typed never carries over; --last keeps it.
+    if (!options.last) {
+      SessionEvent flyout{Kind::kFlyout};
+      flyout.id = static_cast<int32_t>(vx::flyout::kDefaultSetting);
+      player.Do(flyout);
     }
-  } catch (const PaletteInputError& error) {
+    if (!options.preset.empty()) {
+      vxhost::Panel* panel = host.panels().FindByIdentifier(kEffectPanel);
+      SessionEvent flyout{Kind::kFlyout};
+      for (const vxhost::FlyoutItem& flyoutItem : panel->flyout->items)
+        if (flyoutItem.id >= vx::flyout::kFirstPreset && flyoutItem.text == options.preset)
+          flyout.id = static_cast<int32_t>(flyoutItem.id);
+      if (flyout.id == 0) throw Usage(options.effect + " has no preset '" + options.preset + "'");
+      player.Do(flyout);
+    }
+    try {
+      for (size_t i = 0; i < values.size(); ++i) {
+        const auto& [field, value] = values[i];
+        // Callers that pass every field (an extension's dialog) leave the ones
+        // the palette has switched off as the palette shows them.
+        const platform::ui::Control* control = field->controlId != 0 ? palette->Item(field->controlId) : nullptr;
+        if (options.skipDisabled && control != nullptr && !control->Enabled()) continue;
+        TypeFieldValue(player, *palette, *field, value, shownBefore[i]);
+      }
+    } catch (const PaletteInputError& error) {
+      throw EffectError(error.what(), error.usage);
+    }
+    host.actions().SetRecording(!options.record.empty());
+    press(kApplyButton, "Apply");
+    host.actions().SetRecording(false);
+    if (options.expand) {
+      SessionEvent live{Kind::kSelectLive};
+      live.text = entry.groupStem;
+      player.Do(live);
+      press(kExpandButton, "Expand");
+    }
+    player.Do(menu);  // closes the palette
+  } catch (const SessionEventError& error) {
     throw EffectError(error.what(), error.usage);
   }
-  const size_t alertsBefore = host.log().alerts().size();
-  host.actions().SetRecording(!options.record.empty());
-  Press(user, *palette, kApplyButton, "Apply");
-  host.actions().SetRecording(false);
-  if (options.expand) {
-    SelectLiveObjects(open, entry.groupStem);
-    host.Notify("AI Art Selection Changed Notifier");
-    Press(user, *palette, kExpandButton, "Expand");
-  }
-  const auto& alerts = host.log().alerts();
-  if (alerts.size() > alertsBefore) throw Failed(alerts.back().text);
-  session.plugin().Send(ai::callers::kMenu, ai::selectors::kGo, message);  // closes the palette
 
   try {
     vxhost::svg::WriteSvgFile(open, options.output);
   } catch (const vxhost::svg::SvgError& error) {
     throw Failed(error.what());
+  }
+  if (!options.recordSession.empty()) {
+    try {
+      WriteSessionFile(options.recordSession, player.done());
+    } catch (const std::runtime_error& error) {
+      throw Failed(error.what());
+    }
   }
   if (!options.record.empty()) {
     try {

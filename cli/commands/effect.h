@@ -24,6 +24,7 @@ struct EffectOptions {
   bool expand = false;              // keep the result art only
   std::string png;                  // also render the result to this PNG
   std::string record;               // record the Apply as an action into this file
+  std::string recordSession;        // write what was done as a session file
   bool list = false;                // list the effects
   bool fields = false;              // list the effect's fields (what --help shows with an effect)
   SessionOptions session;

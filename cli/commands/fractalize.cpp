@@ -97,7 +97,8 @@ void UseFractalize(Session& session, const FractalizeUse& use) {
                                     ? static_cast<int32_t>(vx::StoredComponent(*field, shown.data()))
                                     : -1;
         vx::SetFieldFromText(vx::kFractalizeParamsSpec, *field, shown.data(), value, ai::ruler_unit::kPoints, nullptr);
-        TypeFieldValue(user, dialog, *field, value, current);
+        DirectHand hand(user);
+        TypeFieldValue(hand, dialog, *field, value, current);
       }
     } catch (const PaletteInputError& error) {
       refused = error;

@@ -12,6 +12,7 @@
 
 #include "commands/regenerate.h"
 #include "commands/tool.h"
+#include "session_script.h"
 #include "document/document.h"
 #include "presets/record_registry.h"
 #include "frame/effect_table.h"
@@ -126,8 +127,11 @@ std::unique_ptr<vxhost::Document> MakePage(Session& session, const GalleryPage& 
       use.modifiers = page.modifiers;
       use.sets = page.sets;
       try {
-        UseTool(session, use);
+        SessionPlayer player(session);
+        UseTool(player, use);
       } catch (const ToolUseError& error) {
+        throw std::runtime_error(page.name + ": " + error.what());
+      } catch (const SessionEventError& error) {
         throw std::runtime_error(page.name + ": " + error.what());
       }
       open.ClearSelection();

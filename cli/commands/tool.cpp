@@ -9,6 +9,7 @@
 #include "annotations.h"
 #include "document/document.h"
 #include "palette_input.h"
+#include "session_script.h"
 #include "selection.h"
 #include "frame/error_messages.h"
 #include "frame/suite_set.h"
@@ -23,11 +24,6 @@
 
 namespace vxcli {
 namespace {
-
-// Time between two drag messages, in ticks (milliseconds): a mouse reporting
-// sixty times a second.
-constexpr uint32_t kDragInterval = 16;
-constexpr uint32_t kFirstTick = 1000;
 
 ToolUseError UsageError(const std::string& message) { return ToolUseError(message, true); }
 ToolUseError InputError(const std::string& message) { return ToolUseError(message, false); }
@@ -64,8 +60,8 @@ const vx::ToolEntry* ToolNamed(const std::string& name, const vx::RecordKind*& k
 // The values typed into the tool's palette, over its default setting (or its
 // last one), become its last setting, which the tool's controller loads when
 // the tool is chosen.
-std::vector<std::string> ApplySets(vxhost::Host& host, const vx::RecordSpec& spec, const ToolUse& use,
-                                   int16_t rulerUnit) {
+std::vector<std::string> ApplySets(vxhost::Host& host, const vx::RecordSpec& spec, const std::vector<std::string>& sets,
+                                   bool fromLast, int16_t rulerUnit) {
   std::vector<std::string> notes;
   vx::suites::gBasic = host.basicSuite();
   vx::SuiteSet::Nesting() = 0;
@@ -79,8 +75,8 @@ std::vector<std::string> ApplySets(vxhost::Host& host, const vx::RecordSpec& spe
     problem = std::string("settings folder: ") + vx::MessageForCode(code);
   } else {
     vx::SetRecordDefaults(spec, record, "Last Setting");
-    if (use.fromLast) vx::LoadLastSetting(folder, spec, record);
-    for (const std::string& set : use.sets) {
+    if (fromLast) vx::LoadLastSetting(folder, spec, record);
+    for (const std::string& set : sets) {
       const size_t equals = set.find('=');
       if (equals == std::string::npos) {
         problem = "--set takes FIELD=VALUE (got '" + set + "')";
@@ -111,12 +107,6 @@ std::vector<std::string> ApplySets(vxhost::Host& host, const vx::RecordSpec& spe
   return notes;
 }
 
-void CheckStep(ai::Code code, const char* what) {
-  if (code == ai::kNoError) return;
-  if (code == 0x2173656C) throw InputError(std::string(what) + ": nothing selected to work on (" + CodeText(code) + ")");
-  throw InputError(std::string(what) + ": " + vx::MessageForCode(code) + " (" + CodeText(code) + ")");
-}
-
 int Run(const ToolOptions& options, std::ostream& err) {
   ToolUse use;
   use.tool = options.tool;
@@ -140,8 +130,16 @@ int Run(const ToolOptions& options, std::ostream& err) {
   vxhost::Host& host = session.host();
   vxhost::Document& open = host.OpenDocument(std::move(document));
   host.Notify("AI Document Opened Notifier");
-  SelectArt(open, options.select);
-  const std::vector<std::string> notes = UseTool(session, use);
+  SessionPlayer player(session);
+  std::vector<std::string> notes;
+  try {
+    SessionEvent select{SessionEvent::Kind::kSelect};
+    select.names = options.select;
+    player.Do(select);
+    notes = UseTool(player, use);
+  } catch (const SessionEventError& error) {
+    throw ToolUseError(error.what(), error.usage);
+  }
   if (!options.session.quiet)
     for (const std::string& note : notes) err << "vellumix4 tool: note: " << note << "\n";
 
@@ -153,6 +151,13 @@ int Run(const ToolOptions& options, std::ostream& err) {
   } catch (const vxhost::svg::SvgError& error) {
     throw InputError(error.what());
   }
+  if (!options.recordSession.empty()) {
+    try {
+      WriteSessionFile(options.recordSession, player.done());
+    } catch (const std::runtime_error& error) {
+      throw InputError(error.what());
+    }
+  }
   return 0;
 }
 
@@ -163,39 +168,50 @@ void SelectArt(vxhost::Document& document, const std::vector<std::string>& ids) 
   if (!missing.empty()) throw InputError("no element with id '" + missing + "'");
 }
 
-std::vector<std::string> UseTool(Session& session, const ToolUse& use) {
+std::vector<std::string> ApplyToolSettings(Session& session, const std::string& tool,
+                                           const std::vector<std::string>& sets, bool fromLast) {
   const vx::RecordKind* kind = nullptr;
-  const vx::ToolEntry* tool = ToolNamed(use.tool, kind);
-  if (tool == nullptr) throw UsageError(UnknownTool(use.tool));
-  if (use.points.empty()) throw UsageError("a drag needs at least one point");
-  const std::vector<ai::RealPoint>& points = use.points;
-  const int16_t modifiers = use.modifiers;
+  if (ToolNamed(tool, kind) == nullptr) throw UsageError(UnknownTool(tool));
   vxhost::Host& host = session.host();
   if (host.document() == nullptr) throw InputError("no document is open");
-  std::vector<std::string> notes = ApplySets(host, *kind->spec, use, host.document()->rulerUnit);
+  return ApplySets(host, *kind->spec, sets, fromLast, host.document()->rulerUnit);
+}
 
-  vxhost::ToolDriver driver(host, session.plugin());
-  ai::Code chosen = ai::kNoError;
-  if (!driver.Choose(tool->title, &chosen)) throw InputError("the plug-in registered no tool for " + use.tool);
-  CheckStep(chosen, "choosing the tool");
+std::string ToolTitle(const std::string& tool) {
+  const vx::RecordKind* kind = nullptr;
+  const vx::ToolEntry* entry = ToolNamed(tool, kind);
+  return entry == nullptr ? std::string() : std::string(entry->title);
+}
 
-  uint32_t ticks = kFirstTick;
-  platform::SetTickCount(ticks);
-  CheckStep(driver.TrackCursor(points.front(), modifiers), "moving to the first point");
-  CheckStep(driver.MouseDown(points.front(), modifiers), "pressing at the first point");
-  for (size_t i = 1; i < points.size(); ++i) {
-    platform::SetTickCount(ticks += kDragInterval);
-    const ai::Code dragged = driver.MouseDrag(points[i], modifiers);
-    if (dragged != ai::kNoError) {
-      driver.MouseUp(points[i], modifiers);  // lets the tool free what the drag holds
-      CheckStep(dragged, "dragging");
-    }
-  }
-  platform::SetTickCount(ticks += kDragInterval);
-  CheckStep(driver.MouseUp(points.back(), modifiers), "releasing");
-  platform::SetTickCount(std::nullopt);
-  CheckStep(driver.Deselect(), "putting the tool away");
-  return notes;
+std::vector<std::string> UseTool(SessionPlayer& player, const ToolUse& use) {
+  const vx::RecordKind* kind = nullptr;
+  if (ToolNamed(use.tool, kind) == nullptr) throw UsageError(UnknownTool(use.tool));
+  if (use.points.empty()) throw UsageError("a drag needs at least one point");
+  using Kind = SessionEvent::Kind;
+  SessionEvent settings{Kind::kToolSettings};
+  settings.text = use.tool;
+  settings.names = use.sets;
+  settings.fromLast = use.fromLast;
+  player.Do(settings);
+  SessionEvent choose{Kind::kTool};
+  choose.text = use.tool;
+  player.Do(choose);
+  // Press at the first point, a drag every tick step through the others,
+  // release at the last.
+  auto mouse = [&](const char* phase, ai::RealPoint at, bool sameTick) {
+    SessionEvent event{Kind::kMouse};
+    event.phase = phase;
+    event.at = at;
+    event.modifiers = use.modifiers;
+    if (sameTick && !player.done().empty()) event.tick = player.done().back().tick;
+    player.Do(event);
+  };
+  mouse("track", use.points.front(), false);
+  mouse("down", use.points.front(), true);
+  for (size_t i = 1; i < use.points.size(); ++i) mouse("drag", use.points[i], false);
+  mouse("up", use.points.back(), false);
+  player.Do(SessionEvent{Kind::kPutAway});
+  return player.notes();
 }
 
 int RunTool(const ToolOptions& options, std::ostream& err) {

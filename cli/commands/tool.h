@@ -29,6 +29,7 @@ struct ToolOptions {
   bool shift = false;
   bool ctrl = false;
   bool last = false;                 // start from the tool's last setting instead of the default
+  std::string recordSession;         // write what was done as a session file
   SessionOptions session;
 };
 
@@ -54,12 +55,22 @@ struct ToolUse {
   bool fromLast = false;              // the values go over the last setting instead of the default
 };
 
-// Uses a tool on the selection of the session's open document and puts the
-// tool away again. The settings (the default setting, or the last one with
-// `fromLast`, with the values typed over it) become the tool's last setting in
-// the settings folder, as the palette keeps them. Returns a note for each value
-// clamped to its field's range. Throws ToolUseError.
-std::vector<std::string> UseTool(Session& session, const ToolUse& use);
+class SessionPlayer;
+
+// Uses a tool on the selection of the player's open document and puts the
+// tool away again, each step an event of the player. The settings (the
+// default setting, or the last one with `fromLast`, with the values typed
+// over it) become the tool's last setting in the settings folder, as the
+// palette keeps them. Returns a note for each value clamped to its field's
+// range. Throws ToolUseError.
+std::vector<std::string> UseTool(SessionPlayer& player, const ToolUse& use);
+
+// The tool's settings put in place as UseTool does; returns the notes.
+// Throws ToolUseError.
+std::vector<std::string> ApplyToolSettings(Session& session, const std::string& tool,
+                                           const std::vector<std::string>& sets, bool fromLast);
+// The title the tool is registered under, empty for a name that is no tool.
+std::string ToolTitle(const std::string& tool);
 
 // Selects the art with the given ids, each with everything inside it, as
 // clicking it with the selection tool does; with no ids, everything. Throws

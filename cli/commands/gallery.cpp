@@ -12,6 +12,7 @@
 
 #include "commands/regenerate.h"
 #include "commands/tool.h"
+#include "gallery/gallery_sessions.h"
 #include "session_script.h"
 #include "document/document.h"
 #include "presets/record_registry.h"
@@ -120,6 +121,16 @@ std::unique_ptr<vxhost::Document> MakePage(Session& session, const GalleryPage& 
       break;
     }
     case PageKind::kTool: {
+      if (!page.session.empty()) {
+        try {
+          SessionPlayer player(session);
+          player.Play(SessionFromJson(gallery::GallerySessionText(page.session)));
+        } catch (const std::runtime_error& error) {
+          throw std::runtime_error(page.name + ": " + error.what());
+        }
+        open.ClearSelection();
+        break;
+      }
       SelectArt(open, {});
       ToolUse use;
       use.tool = page.subject;

@@ -44,6 +44,9 @@ struct GalleryPage {
   // Pages with the same canvas are drawn at one scale; empty means the whole
   // section's canvas. A page whose art grows far beyond the rest names its own.
   std::string canvas;
+  // Tool pages: the session (cli/gallery/sessions/NAME.json) whose events make
+  // the page; its tool, settings, drag and keys fill the fields above.
+  std::string session;
 };
 
 struct GallerySection {
@@ -60,6 +63,12 @@ struct GalleryChapter {
 
 std::vector<GallerySection> GallerySections();
 std::vector<GalleryPage> GalleryPages();
+
+// A tool page made by playing `session`: subject, settings, drag and keys
+// come from its events. Throws std::runtime_error for a session that is not
+// there or does not read.
+GalleryPage ToolSessionPage(const std::string& session, std::string title, std::string note,
+                            std::function<std::vector<SampleObject>()> art);
 
 // A point of a drag as "x,y", for captions.
 std::string PointText(const std::pair<double, double>& point);

@@ -101,6 +101,17 @@ TEST_F(GalleryCli, WritesEveryPageAndAnIndexThatReferencesOnlyThem) {
   EXPECT_NE(index.find("<code>shape=21</code>"), std::string::npos);
 }
 
+TEST(GalleryPages, ToolPagesAreMadeBySessionFilesThatReadBack) {
+  for (auto chapter : vxcli::gallery::kChapters) {
+    for (const vxcli::gallery::GalleryPage& page : chapter().pages) {
+      if (page.kind != vxcli::gallery::PageKind::kTool) continue;
+      EXPECT_FALSE(page.session.empty()) << page.name << " is not made by a session file";
+      EXPECT_FALSE(page.subject.empty()) << page.name;
+      EXPECT_GE(page.drag.size(), 2u) << page.name << ": a press and a drag at least";
+    }
+  }
+}
+
 TEST_F(GalleryCli, EverySvgReadsBackAndEveryPngHasItsSize) {
   ASSERT_EQ(run_->status, 0) << err();
   int svgs = 0;

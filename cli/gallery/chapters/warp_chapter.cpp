@@ -35,8 +35,16 @@ const char* BaseWords(vx::WarpBase base) {
 }  // namespace
 
 GalleryChapter WarpChapter() {
-  const std::vector<std::pair<double, double>> drag = {{150, 100}, {150, 94}, {150, 88},
-                                                       {150, 82},  {150, 76}, {150, 70}};
+  // Each shape's page is made by its session in cli/gallery/sessions.
+  auto page = [](int shape) {
+    const vx::WarpShape& warp = vx::kWarpShapes[static_cast<size_t>(shape)];
+    char name[32];
+    std::snprintf(name, sizeof name, "warp-shape-%02d", shape);
+    return ToolSessionPage(name, "Shape " + std::to_string(shape),
+                           std::string(ProfileWords(warp.profile)) + "; " + BaseWords(warp.base), ToolSampleObjects);
+  };
+  const GalleryPage first = page(0);
+  const auto& drag = first.drag;
   GalleryChapter chapter{
       {"warp", "Warp tool",
        "Each of the 22 shapes on all of the art: pressed at " + PointText(drag.front()) + ", dragged up to " +
@@ -45,19 +53,8 @@ GalleryChapter WarpChapter() {
       {{.name = "warp-source", .kind = PageKind::kSample, .title = "The art", .note = "before the drag",
         .art = ToolSampleObjects}},
   };
-  for (int shape = 0; shape < vx::kWarpShapeCount; ++shape) {
-    const vx::WarpShape& warp = vx::kWarpShapes[static_cast<size_t>(shape)];
-    char name[32];
-    std::snprintf(name, sizeof name, "warp-shape-%02d", shape);
-    chapter.pages.push_back({.name = name,
-                             .kind = PageKind::kTool,
-                             .title = "Shape " + std::to_string(shape),
-                             .sets = {"shape=" + std::to_string(shape)},
-                             .note = std::string(ProfileWords(warp.profile)) + "; " + BaseWords(warp.base),
-                             .subject = "warp",
-                             .art = ToolSampleObjects,
-                             .drag = drag});
-  }
+  chapter.pages.push_back(first);
+  for (int shape = 1; shape < vx::kWarpShapeCount; ++shape) chapter.pages.push_back(page(shape));
   return chapter;
 }
 

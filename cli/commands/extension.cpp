@@ -14,6 +14,7 @@
 #include "commands/effect.h"
 #include "commands/fractalize.h"
 #include "frame/effect_table.h"
+#include "gallery/sample_art.h"
 #include "fractalize/fractalize_params.h"
 #include "presets/field_values.h"
 #include "presets/record_registry.h"
@@ -21,26 +22,14 @@
 namespace vxcli {
 namespace {
 
+using gallery::XmlEscape;
+
 namespace fs = std::filesystem;
 
 constexpr char kScript[] = "vellumix4-inkscape.sh";
 constexpr char kKindParam[] = "vx-kind";
 constexpr char kFractalizeKind[] = "fractalize";
 constexpr char kLiveParam[] = "vx-live";
-
-std::string Escaped(const std::string& text) {
-  std::string escaped;
-  for (char c : text) {
-    switch (c) {
-      case '&': escaped += "&amp;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      case '"': escaped += "&quot;"; break;
-      default: escaped += c;
-    }
-  }
-  return escaped;
-}
 
 std::string Number(double value) {
   std::ostringstream text;
@@ -56,7 +45,7 @@ std::string ParamFor(const vx::RecordSpec& spec, const vx::FieldSpec& field, con
   const std::string unit = vx::ShownUnit(spec, field, defaults, ai::ruler_unit::kPoints);
   const std::string label = field.name + (unit.empty() ? std::string() : " (" + unit + ")");
   std::ostringstream param;
-  param << "  <param name=\"" << field.name << "\" gui-text=\"" << Escaped(label) << "\" ";
+  param << "  <param name=\"" << field.name << "\" gui-text=\"" << XmlEscape(label) << "\" ";
   double minimum = field.minimum, maximum = field.maximum;
   if (field.shown == vx::Shown::kPercentOrLength) {
     minimum = std::min(minimum, field.altMinimum);
@@ -76,7 +65,7 @@ std::string ParamFor(const vx::RecordSpec& spec, const vx::FieldSpec& field, con
             << value;
       break;
     default:  // points ("x,y") and colours in their text form
-      param << "type=\"string\">" << Escaped(value);
+      param << "type=\"string\">" << XmlEscape(value);
       break;
   }
   param << "</param>\n";
@@ -90,7 +79,7 @@ std::string Descriptor(const std::string& kindName, const std::string& title, co
   std::ostringstream inx;
   inx << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
          "<inkscape-extension xmlns=\"http://www.inkscape.org/namespace/inkscape/extension\">\n"
-      << "  <name>" << Escaped(title) << "</name>\n"
+      << "  <name>" << XmlEscape(title) << "</name>\n"
       << "  <id>org.vellumix4." << kindName << "</id>\n"
       << "  <param name=\"" << kKindParam << "\" type=\"string\" gui-hidden=\"true\">" << kindName << "</param>\n";
   if (liveChoice)

@@ -7,6 +7,7 @@
 #include "effects/emboss/emboss_pg_ctrlr.h"
 #include "effects/framework/live_effect.h"
 #include "effects/neon/neon_pg_ctrlr.h"
+#include "effects/reflections/reflections_pg_ctrlr.h"
 #include "effects/shadow/shadow_pg_ctrlr.h"
 
 namespace vx {
@@ -14,7 +15,7 @@ namespace vx {
 // Rows installed already (a test's own generator or factory) are kept.
 void InstallEffectControllers() {
   for (const LiveEffect* effect : {&kNeonLiveEffect, &kShadowLiveEffect, &kBorderLiveEffect, &kEmbossLiveEffect,
-                                     &kCutoutLiveEffect, &kCircleLiveEffect})
+                                     &kCutoutLiveEffect, &kCircleLiveEffect, &kReflectionsLiveEffect})
     InstallLiveEffect(*effect);
 }
 

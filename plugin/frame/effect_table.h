@@ -17,6 +17,7 @@ constexpr int16_t kShadowEffect = 18;
 constexpr int16_t kBorderEffect = 23;
 constexpr int16_t kEmbossEffect = 13;
 constexpr int16_t kCutoutEffect = 14;
+constexpr int16_t kReflectionsEffect = 24;
 
 struct EffectEntry {
   int16_t index;

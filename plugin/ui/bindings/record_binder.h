@@ -31,11 +31,13 @@ class BindingOwner {
 };
 
 // Controls enabled only while a field has a value: with `whenEquals` >= 0 while
-// the field equals it, otherwise while the field is not 0.
+// the field equals it, otherwise while the field is not 0. With `unless` the
+// other way round: while the field does not equal `whenEquals`.
 struct EnableRule {
   const char* field;
   int32_t whenEquals;
   const int32_t* controls;  // zero-terminated
+  bool unless = false;
 };
 
 // The ruler unit palettes show distances in: the globals' code, where a code

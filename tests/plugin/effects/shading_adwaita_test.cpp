@@ -85,7 +85,7 @@ TEST_P(ShadingAdwaita, IconsRenderReadBackLiveAndRebuildTheSame) {
   fs::remove_all(dir);
 }
 
-constexpr const char* kCaseNames[] = {"Shadow", "Border", "Emboss", "Cutout", "Circle"};
+constexpr const char* kCaseNames[] = {"Shadow", "Border", "Emboss", "Cutout", "Circle", "Reflections"};
 
 INSTANTIATE_TEST_SUITE_P(
     Effects, ShadingAdwaita,
@@ -97,7 +97,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"Live サークル",
                            {{vx::ctl::circle::kCount, "5"}, {vx::ctl::circle::kHeightRatio, "60"}},
                            {vx::ctl::circle::kKeepAngle},
-                           false}),
+                           false},
+                      Case{"Live リフレクション", {}, {}, false}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(kCaseNames[info.index]); });
 
 }  // namespace

@@ -8,13 +8,14 @@
 #include "effects/framework/live_effect.h"
 #include "effects/neon/neon_pg_ctrlr.h"
 #include "effects/shadow/shadow_pg_ctrlr.h"
+#include "effects/trail/trail_pg_ctrlr.h"
 
 namespace vx {
 
 // Rows installed already (a test's own generator or factory) are kept.
 void InstallEffectControllers() {
   for (const LiveEffect* effect : {&kNeonLiveEffect, &kShadowLiveEffect, &kBorderLiveEffect, &kEmbossLiveEffect,
-                                     &kCutoutLiveEffect, &kCircleLiveEffect})
+                                     &kCutoutLiveEffect, &kCircleLiveEffect, &kTrailLiveEffect})
     InstallLiveEffect(*effect);
 }
 

@@ -49,6 +49,21 @@ ai::Code TrailSeries(ai::ArtHandle into, ai::ArtHandle source, const TrailPGPara
   return LayTrailCopies(source, into, stacking, table, origin, TrailPaintOf(params));
 }
 
+ai::Code TrailObjectSelected(ai::ArtHandle object, bool* selected) {
+  int32_t attributes = 0;
+  if (ai::Code code = suites::Art().getUserAttributes(object, ai::art_attr::kSelected, &attributes)) return code;
+  *selected = attributes != 0;
+  if (*selected) return ai::kNoError;
+  ai::ArtHandle edit = nullptr;
+  if (ai::Code code = suites::PluginGroup().getEditArt(object, &edit)) return code;
+  return ForEachChild(edit, [&](ai::ArtHandle child) {
+    if (*selected) return ai::kNoError;
+    if (ai::Code code = suites::Art().getUserAttributes(child, ai::art_attr::kSelected, &attributes)) return code;
+    *selected = attributes != 0;
+    return ai::kNoError;
+  });
+}
+
 ai::Code GenerateTrail(ai::ArtHandle, ai::ArtHandle edit, ai::ArtHandle into, const void* record) {
   const auto& params = *static_cast<const TrailPGParams*>(record);
   if (ai::Code code = ForEachChild(edit, [&](ai::ArtHandle child) {

@@ -13,6 +13,11 @@ struct TrailPGParams;
 // Builds the trail of one source object into `into` with `params`.
 ai::Code TrailSeries(ai::ArtHandle into, ai::ArtHandle source, const TrailPGParams& params);
 
+// Whether a Live Trail object counts as selected for regeneration: its own
+// selected attribute, or that of art in its source (art just wrapped by Apply
+// keeps its selection inside the object).
+ai::Code TrailObjectSelected(ai::ArtHandle object, bool* selected);
+
 // Copies the source art of `edit` into `into`, then the trail of each source
 // object, with the TrailPGParams `record`. The record also becomes Live
 // Trail's current record, so the palette shows the settings of the object

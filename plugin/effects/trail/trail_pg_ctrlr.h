@@ -6,9 +6,12 @@
 
 namespace vx {
 
+// The origin and drag offsets follow their angles and lengths at once, so a
+// live update already draws the trail to the new point.
 class TrailPGViewController : public PGViewController {
  public:
   using PGViewController::PGViewController;
+  void FieldChanged(const FieldSpec& field) override;
 };
 
 class TrailPGCtrlr : public PGCtrlr {

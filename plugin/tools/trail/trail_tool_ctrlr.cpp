@@ -135,6 +135,16 @@ ai::Code TrailToolCtrlr::DrawOutlines() {
   if (ai::Code code = suites::Path().setSegmentCount(box, 4)) return code;
   if (ai::Code code = suites::Path().setSegments(box, 0, 4, segments)) return code;
   if (ai::Code code = suites::Path().setClosed(box, 1)) return code;
+  // An outline: no fill, a hairline stroke.
+  ai::PathStyle style{};
+  if (ai::Code code = suites::PathStyle().getPathStyle(box, &style)) return code;
+  style.fillPaint = 0;
+  style.strokePaint = 1;
+  style.strokeWidth = 0.5;
+  style.strokeColor = ai::ColorRecord{};
+  style.strokeColor.kind = ai::color_kind::kGray;
+  style.strokeColor.c.gray.gray = 1;
+  if (ai::Code code = suites::PathStyle().setPathStyle(box, &style)) return code;
   const TrailPaint paint = TrailPaintOf(params());
   const auto entries = table_.entries();
   for (int32_t i = 0; i < table_.steps(); ++i) {

@@ -168,15 +168,18 @@ ai::Code TrailToolCtrlr::MouseUp(const ai::ToolEvent& event) {
       self.selection_.reset();
     }
   } done{*this};
-  if (ai::Code code = suites::Undo().revertChanges()) return code;
-  if (event.modifiers & ai::modifier::kAlt) {
-    if (ai::Code code = PickEndColour(event.cursor)) return code;
-    return NotifyStrokeEnded();
+  ai::Code code = suites::Undo().revertChanges();
+  if (code == ai::kNoError) {
+    if (event.modifiers & ai::modifier::kAlt) {
+      code = PickEndColour(event.cursor);
+    } else if (!(event.modifiers & ai::modifier::kCancel) && !notMoved_ && selection_ && !table_.empty()) {
+      current_ = event.cursor;
+      code = MakeTrail();
+    }
   }
-  if ((event.modifiers & ai::modifier::kCancel) || notMoved_) return ai::kNoError;
-  if (!selection_ || table_.empty()) return ai::kNoError;
-  current_ = event.cursor;
-  return MakeTrail();
+  if (code != ai::kNoError) return code;
+  // Every stroke ends with the notifier that refreshes the palette.
+  return ToolCtrlr::MouseUp(event);
 }
 
 ai::Code TrailToolCtrlr::MakeTrail() {

@@ -12,6 +12,10 @@ class TrailPGViewController : public PGViewController {
  public:
   using PGViewController::PGViewController;
   void FieldChanged(const FieldSpec& field) override;
+
+ protected:
+  // The end-colour buttons, the swap button and "Calc".
+  void OnPaletteCommand(int32_t id, platform::ui::Notify code) override;
 };
 
 class TrailPGCtrlr : public PGCtrlr {

@@ -15,6 +15,7 @@ GalleryChapter CircleChapter();
 GalleryChapter EmbossChapter();
 GalleryChapter CutoutChapter();
 GalleryChapter ReflectionsChapter();
+GalleryChapter TrailChapter();
 
 inline constexpr GalleryChapter (*kChapters[])() = {
     NeonChapter,
@@ -26,6 +27,7 @@ inline constexpr GalleryChapter (*kChapters[])() = {
     EmbossChapter,
     CutoutChapter,
     ReflectionsChapter,
+    TrailChapter,
 };
 
 }  // namespace vxcli::gallery

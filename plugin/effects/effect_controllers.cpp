@@ -9,13 +9,15 @@
 #include "effects/neon/neon_pg_ctrlr.h"
 #include "effects/reflections/reflections_pg_ctrlr.h"
 #include "effects/shadow/shadow_pg_ctrlr.h"
+#include "effects/trail/trail_pg_ctrlr.h"
 
 namespace vx {
 
 // Rows installed already (a test's own generator or factory) are kept.
 void InstallEffectControllers() {
   for (const LiveEffect* effect : {&kNeonLiveEffect, &kShadowLiveEffect, &kBorderLiveEffect, &kEmbossLiveEffect,
-                                     &kCutoutLiveEffect, &kCircleLiveEffect, &kReflectionsLiveEffect})
+                                     &kCutoutLiveEffect, &kCircleLiveEffect, &kReflectionsLiveEffect,
+                                     &kTrailLiveEffect})
     InstallLiveEffect(*effect);
 }
 

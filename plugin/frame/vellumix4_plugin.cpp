@@ -8,6 +8,7 @@
 #include "effects/effect_controllers.h"
 #include "effects/framework/pg_ctrlr.h"
 #include "effects/framework/regenerate.h"
+#include "effects/trail/trail_generator.h"
 #include "fractalize/fractalize_ctrlr.h"
 #include "frame/ai_error.h"
 #include "frame/error_messages.h"
@@ -334,9 +335,9 @@ ai::Code VELLUMiX4Plugin::OnPluginGroupUpdate(ai::PluginGroupMessage* message) {
   if (effect < 0) return ai::kNoError;
   // A Live Trail object is regenerated only while it is selected.
   if (effect == kTrailEffect) {
-    int32_t selected = 0;
-    if (ai::Code code = suites::Art().getUserAttributes(message->art, ai::art_attr::kSelected, &selected)) return code;
-    if (selected == 0) return ai::kNoError;
+    bool selected = false;
+    if (ai::Code code = TrailObjectSelected(message->art, &selected)) return code;
+    if (!selected) return ai::kNoError;
   }
   return RegenerateLiveObject(message->art, effect);
 }

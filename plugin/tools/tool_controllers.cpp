@@ -5,6 +5,7 @@
 #include "frame/controllers.h"
 #include "presets/record_registry.h"
 #include "tools/framework/tool_ctrlr.h"
+#include "tools/trail/trail_tool_ctrlr.h"
 #include "tools/warp/warp_tool_ctrlr.h"
 
 namespace vx {
@@ -17,6 +18,7 @@ ToolPaletteCtrlr* Opened(std::unique_ptr<Controller> controller) {
 }
 
 ToolPaletteCtrlr* MakeWarp(int16_t) { return Opened(std::make_unique<WarpToolCtrlr>()); }
+ToolPaletteCtrlr* MakeTrail(int16_t) { return Opened(std::make_unique<TrailToolCtrlr>()); }
 
 // Tools whose own strokes are not built yet: their record, presets, cursors
 // and cursor-driven modes.
@@ -30,6 +32,10 @@ ToolPaletteCtrlr* MakeCommon(int16_t paletteIndex) {
 void InstallToolControllers() {
   for (const ToolEntry& tool : kToolTable) {
     if (HasToolFactory(tool.paletteIndex)) continue;
+    if (tool.paletteIndex == 11) {
+      SetToolFactory(tool.paletteIndex, MakeTrail);
+      continue;
+    }
     SetToolFactory(tool.paletteIndex, tool.paletteIndex == 0 ? MakeWarp : MakeCommon);
   }
 }

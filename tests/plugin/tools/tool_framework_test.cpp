@@ -85,8 +85,9 @@ TEST_F(ToolFrameworkTest, EveryToolAnswersAndOpensItsRecord) {
       EXPECT_NE(vx::Globals()->toolRecords[slot], nullptr) << tool.title;
     }
     EXPECT_EQ(driver.TrackCursor({0, 0}), ai::kNoError);
-    // Warp works on the selection: with none the press fails; the others do nothing yet.
-    EXPECT_EQ(driver.MouseDown({0, 0}), tool.paletteIndex == 0 ? 0x2173656C : ai::kNoError) << tool.title;
+    // Warp and Trail work on the selection: with none the press fails; the others do nothing yet.
+    const bool needsSelection = tool.paletteIndex == 0 || tool.paletteIndex == 11;
+    EXPECT_EQ(driver.MouseDown({0, 0}), needsSelection ? 0x2173656C : ai::kNoError) << tool.title;
     EXPECT_EQ(driver.MouseUp({0, 0}), ai::kNoError);
     EXPECT_EQ(driver.Send(ai::selectors::kIncreaseDiameter, {0, 0}, 0), ai::kNoError);
   }
@@ -161,8 +162,8 @@ TEST_F(ToolFrameworkTest, ATrailStrokeEndsWithTheNotifierThatRefreshesTheShownPa
   });
   CountingPalette::refreshes64 = 0;
   ASSERT_TRUE(driver.Choose("トレイルツール"));
-  ASSERT_EQ(driver.MouseDown({0, 0}), ai::kNoError);
-  ASSERT_EQ(driver.MouseUp({0, 0}), ai::kNoError);
+  ASSERT_EQ(driver.MouseDown({0, 0}, ai::modifier::kAlt), ai::kNoError);
+  ASSERT_EQ(driver.MouseUp({0, 0}, ai::modifier::kAlt), ai::kNoError);
   EXPECT_EQ(CountingPalette::refreshes64, 1);
   ASSERT_TRUE(driver.Choose("ワープツール"));
   vxtest::AddPath(document, vxtest::LayerGroup(document), {{0, 0}, {10, 10}})->userAttributes |=

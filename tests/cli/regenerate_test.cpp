@@ -155,13 +155,13 @@ TEST_F(RegenerateCli, ObjectsNothingCanRebuildAreKeptWithAWarning) {
   const std::string kept = "<path d='M0 0H10V10H0Z' fill='#00ff00'/>";
   const std::string source = "<path d='M0 0H10' stroke='#ff0000' stroke-width='4'/>";
   const std::string input =
-      Write("in.svg", Svg(LiveObject("unbuilt", GroupName(24), "$\t\r\n", source, kept) +
+      Write("in.svg", Svg(LiveObject("unbuilt", GroupName(15), "$\t\r\n", source, kept) +
                           LiveObject("foreign", "Another Effect", "", source, kept) +
                           LiveObject("neon", neon, NeonText(1), source)));
   const std::string output = (dir / "out.svg").string();
   std::string err;
   ASSERT_EQ(Regenerate(input + " -o " + output, &err).status, 0) << err;
-  EXPECT_NE(err.find("warning: live object #unbuilt (reflections): this effect cannot be rebuilt yet; kept as it is"),
+  EXPECT_NE(err.find("warning: live object #unbuilt (galaxy): this effect cannot be rebuilt yet; kept as it is"),
             std::string::npos)
       << err;
   EXPECT_NE(err.find("warning: live object #foreign ('Another Effect'): no plug-in loaded"),

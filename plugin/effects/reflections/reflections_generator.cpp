@@ -1,5 +1,6 @@
 #include "effects/reflections/reflections_generator.h"
 
+#include <algorithm>
 #include <numbers>
 
 #include "effects/framework/art_children.h"
@@ -50,7 +51,9 @@ ai::Code ImagesOf(ai::ArtHandle source, ai::ArtHandle group, const ReflectionsPG
       // times by a step of a whole turn over n.
       ai::ArtHandle mirrored = nullptr;
       if (ai::Code code = MirrorInto(source, group, Mirror::kLeftRight, centre, &mirrored)) return code;
-      const int32_t count = params.axisCount;
+      // A count from a hand-edited preset or an action is held to the
+      // palette's range: none would divide by zero, billions never end.
+      const int32_t count = std::clamp(params.axisCount, 1, kMaxReflectionAxes);
       const double step = count > 0 ? 2 * std::numbers::pi / count : 0;
       double angle = step;
       for (int32_t i = 1; i < count; ++i) {

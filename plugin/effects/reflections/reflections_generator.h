@@ -8,6 +8,9 @@
 
 namespace vx {
 
+// The most radial axes (the palette's limit).
+inline constexpr int32_t kMaxReflectionAxes = 4000;
+
 // Builds the unchanged copies of the children of `edit`, then the images of
 // each, into `into` (each at the bottom), with the ReflectionsPGParams
 // `record`. Sources without usable bounds get no images; an axis type outside

@@ -138,6 +138,13 @@ TEST_F(ReflectionsGeneratorTest, OddInputGivesAClearResultAndFailuresEndTheRebui
   ASSERT_EQ(host.UpdateLiveObjects(), ai::kNoError);
   EXPECT_EQ(Images(odd).size(), 1u) << "an unknown axis type adds no image";
   EXPECT_EQ(Images(empty).size(), 1u) << "art without bounds gets no image";
+  vxhost::Art* none = MakeLive(With(3, 0, 0, 0));
+  Rectangle(none->editGroup);
+  vxhost::Art* huge = MakeLive(With(3, 0, 0, 2000000000));
+  Rectangle(huge->editGroup);
+  ASSERT_EQ(host.UpdateLiveObjects(), ai::kNoError);
+  EXPECT_EQ(Images(none).size(), 2u) << "no axes is taken as one";
+  EXPECT_EQ(Images(huge).size(), 2u * vx::kMaxReflectionAxes) << "the palette's limit holds";
 
   vxhost::Art* live = MakeLive(With(3, 5, 5, 3));
   vxhost::Art* group = document.NewArt(ai::art_kind::kGroup);

@@ -1,7 +1,8 @@
-// The subdivided sphere mapping: Transform3D over 10 closed circles of 1,000
-// anchors (10,000 segments), against a floor loop that only maps and projects
-// the same eight points per segment with the sphere's point mapping, with no
-// host calls, splits or copies.
+// The subdivided sphere mapping: Transform3D over 10,000 segments, against a
+// floor loop that only maps and projects the same eight points per segment
+// with the sphere's point mapping, with no host calls, splits or copies.
+// Fine: 10 closed circles of 1,000 anchors (segments too short to be split).
+// Coarse: 100 closed circles of 100 anchors (long segments, split as needed).
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -14,13 +15,11 @@
 
 namespace {
 
-constexpr int kPaths = 10;
-constexpr int kAnchors = 1000;
-
+template <int kPaths, int kAnchors>
 struct Drawing : vxbench::BenchDrawing {
   Drawing() {
     for (int p = 0; p < kPaths; ++p) {
-      const double radius = 20.0 * (p + 1);
+      const double radius = 200.0 * (p + 1) / kPaths;
       std::vector<vx::SegRecord> segments;
       for (int i = 0; i < kAnchors; ++i) {
         const double a = 2 * M_PI * i / kAnchors;
@@ -38,8 +37,9 @@ vx::_3DTFilterParams Sphere() {
   return params;
 }
 
+template <int kPaths, int kAnchors>
 void BM_SphereSubdivided(benchmark::State& state) {
-  Drawing drawing;
+  Drawing<kPaths, kAnchors> drawing;
   const vx::_3DTFilterParams params = Sphere();
   const auto layer = reinterpret_cast<ai::ArtHandle>(drawing.document->currentLayer()->group);
   int64_t segments = 0;
@@ -47,15 +47,18 @@ void BM_SphereSubdivided(benchmark::State& state) {
     state.PauseTiming();
     drawing.Restore();
     state.ResumeTiming();
-    benchmark::DoNotOptimize(vx::Transform3D(layer, params));
+    if (vx::Transform3D(layer, params) != ai::kNoError) state.SkipWithError("the mapping failed");
     segments += kPaths * kAnchors;
   }
+  size_t written = 0;
+  for (const vxhost::Art* path : drawing.paths) written += path->segments.size();
+  state.counters["anchors written"] = static_cast<double>(written);
   state.counters["segments/s"] = benchmark::Counter(static_cast<double>(segments), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_SphereSubdivided)->Unit(benchmark::kMillisecond);
 
+template <int kPaths, int kAnchors>
 void BM_SpherePointFloor(benchmark::State& state) {
-  Drawing drawing;
+  Drawing<kPaths, kAnchors> drawing;
   vx::Shape3DState shape;
   vx::Prepare3DShape(Sphere(), {0, 400, 400, 0}, shape);
   int64_t segments = 0;
@@ -77,6 +80,9 @@ void BM_SpherePointFloor(benchmark::State& state) {
   }
   state.counters["segments/s"] = benchmark::Counter(static_cast<double>(segments), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_SpherePointFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SphereSubdivided<10, 1000>)->Name("BM_SphereSubdivided/fine")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SpherePointFloor<10, 1000>)->Name("BM_SpherePointFloor/fine")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SphereSubdivided<100, 100>)->Name("BM_SphereSubdivided/coarse")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SpherePointFloor<100, 100>)->Name("BM_SpherePointFloor/coarse")->Unit(benchmark::kMillisecond);
 
 }  // namespace

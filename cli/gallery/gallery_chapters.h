@@ -14,6 +14,8 @@ GalleryChapter BorderChapter();
 GalleryChapter CircleChapter();
 GalleryChapter EmbossChapter();
 GalleryChapter CutoutChapter();
+GalleryChapter FrameChapter();
+GalleryChapter TilingChapter();
 
 inline constexpr GalleryChapter (*kChapters[])() = {
     NeonChapter,
@@ -24,6 +26,8 @@ inline constexpr GalleryChapter (*kChapters[])() = {
     CircleChapter,
     EmbossChapter,
     CutoutChapter,
+    FrameChapter,
+    TilingChapter,
 };
 
 }  // namespace vxcli::gallery

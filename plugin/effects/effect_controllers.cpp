@@ -5,16 +5,18 @@
 #include "effects/circle/circle_pg_ctrlr.h"
 #include "effects/cutout/cutout_pg_ctrlr.h"
 #include "effects/emboss/emboss_pg_ctrlr.h"
+#include "effects/frame/frame_pg_ctrlr.h"
 #include "effects/framework/live_effect.h"
 #include "effects/neon/neon_pg_ctrlr.h"
 #include "effects/shadow/shadow_pg_ctrlr.h"
+#include "effects/tiling/tiling_pg_ctrlr.h"
 
 namespace vx {
 
 // Rows installed already (a test's own generator or factory) are kept.
 void InstallEffectControllers() {
   for (const LiveEffect* effect : {&kNeonLiveEffect, &kShadowLiveEffect, &kBorderLiveEffect, &kEmbossLiveEffect,
-                                     &kCutoutLiveEffect, &kCircleLiveEffect})
+                                     &kCutoutLiveEffect, &kCircleLiveEffect, &kFrameLiveEffect, &kTilingLiveEffect})
     InstallLiveEffect(*effect);
 }
 

@@ -120,7 +120,7 @@ TEST_F(FrameGeneratorTest, KeptAnglesAndClockwiseRelativeFeedsOfTheHeight) {
   at(2, 0, 20);   // side 1 runs upward
   at(3, 0, 30);   // corner 1
   at(4, 10, 30);  // side 2 to the right
-  at(13, -10, 0);  // the last corner closes the ring one corner feed below the first copy
+  at(13, 0, -10);  // the last corner closes the ring one corner feed below the first copy
 }
 
 TEST_F(FrameGeneratorTest, DegenerateSourcesAndOutOfRangeCountsStayBounded) {

@@ -16,6 +16,8 @@ GalleryChapter EmbossChapter();
 GalleryChapter CutoutChapter();
 GalleryChapter ReflectionsChapter();
 GalleryChapter TrailChapter();
+GalleryChapter FrameChapter();
+GalleryChapter TilingChapter();
 
 inline constexpr GalleryChapter (*kChapters[])() = {
     NeonChapter,
@@ -28,6 +30,8 @@ inline constexpr GalleryChapter (*kChapters[])() = {
     CutoutChapter,
     ReflectionsChapter,
     TrailChapter,
+    FrameChapter,
+    TilingChapter,
 };
 
 }  // namespace vxcli::gallery

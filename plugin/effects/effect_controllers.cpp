@@ -5,11 +5,13 @@
 #include "effects/circle/circle_pg_ctrlr.h"
 #include "effects/cutout/cutout_pg_ctrlr.h"
 #include "effects/emboss/emboss_pg_ctrlr.h"
+#include "effects/frame/frame_pg_ctrlr.h"
 #include "effects/framework/live_effect.h"
 #include "effects/neon/neon_pg_ctrlr.h"
 #include "effects/reflections/reflections_pg_ctrlr.h"
 #include "effects/shadow/shadow_pg_ctrlr.h"
 #include "effects/trail/trail_pg_ctrlr.h"
+#include "effects/tiling/tiling_pg_ctrlr.h"
 
 namespace vx {
 
@@ -17,7 +19,7 @@ namespace vx {
 void InstallEffectControllers() {
   for (const LiveEffect* effect : {&kNeonLiveEffect, &kShadowLiveEffect, &kBorderLiveEffect, &kEmbossLiveEffect,
                                      &kCutoutLiveEffect, &kCircleLiveEffect, &kReflectionsLiveEffect,
-                                     &kTrailLiveEffect})
+                                     &kTrailLiveEffect, &kFrameLiveEffect, &kTilingLiveEffect})
     InstallLiveEffect(*effect);
 }
 

@@ -18,6 +18,8 @@ constexpr int16_t kBorderEffect = 23;
 constexpr int16_t kEmbossEffect = 13;
 constexpr int16_t kCutoutEffect = 14;
 constexpr int16_t kReflectionsEffect = 24;
+constexpr int16_t kFrameEffect = 22;
+constexpr int16_t kTilingEffect = 19;
 
 struct EffectEntry {
   int16_t index;

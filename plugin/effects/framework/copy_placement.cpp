@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "effects/framework/art_children.h"
+#include "effects/framework/selected_art.h"
 #include "frame/suite_set.h"
 
 namespace vx {
@@ -67,10 +68,15 @@ ai::Code TransformArtLeaves(ai::ArtHandle art, const ai::RealMatrix& matrix) {
 }
 
 ai::Code TurnAbout(ai::RealPoint centre, double radians, double sx, double sy, ai::RealMatrix* matrix) {
+  return TurnMoveAbout(centre, radians, sx, sy, {0, 0}, matrix);
+}
+
+ai::Code TurnMoveAbout(ai::RealPoint centre, double radians, double sx, double sy, ai::RealPoint move,
+                       ai::RealMatrix* matrix) {
   if (ai::Code code = suites::RealMath().setTranslate(matrix, -centre.x, -centre.y)) return code;
   if (ai::Code code = suites::RealMath().concatRotate(matrix, radians)) return code;
   if (ai::Code code = suites::RealMath().concatScale(matrix, sx, sy)) return code;
-  return suites::RealMath().concatTranslate(matrix, centre.x, centre.y);
+  return suites::RealMath().concatTranslate(matrix, centre.x + move.x, centre.y + move.y);
 }
 
 bool NearHalfTurn(double radians) {
@@ -79,14 +85,40 @@ bool NearHalfTurn(double radians) {
 }
 
 ai::Code TurnArtLeaves(ai::ArtHandle art, ai::RealPoint centre, double radians, double sx, double sy) {
+  return TurnMoveArtLeaves(art, centre, radians, sx, sy, {0, 0});
+}
+
+ai::Code TurnMoveArtLeaves(ai::ArtHandle art, ai::RealPoint centre, double radians, double sx, double sy,
+                           ai::RealPoint move) {
   ai::RealMatrix matrix{};
   if (NearHalfTurn(radians)) {
     if (ai::Code code = TurnAbout(centre, kFirstTurn, 1, 1, &matrix)) return code;
     if (ai::Code code = TransformArtLeaves(art, matrix)) return code;
     radians -= kFirstTurn;
   }
-  if (ai::Code code = TurnAbout(centre, radians, sx, sy, &matrix)) return code;
+  if (ai::Code code = TurnMoveAbout(centre, radians, sx, sy, move, &matrix)) return code;
   return TransformArtLeaves(art, matrix);
+}
+
+ai::Code SelectionBounds(ai::RealRect* bounds) {
+  SelectedArt selected;
+  if (ai::Code code = selected.Read()) return code;
+  // The list starts with the current layer's group.
+  if (selected.count() < 2) return -1;
+  ai::RealRect all{};
+  bool first = true;
+  for (int32_t i = 0; i < selected.count(); ++i) {
+    int16_t kind = 0;
+    if (ai::Code code = ArtKind(selected[i], &kind)) return code;
+    if (kind == ai::art_kind::kGroup || kind == ai::art_kind::kPluginGroup) continue;
+    ai::RealRect box{};
+    if (ai::Code code = suites::Art().getBounds(selected[i], nullptr, ai::bounds_option::kGeometric, &box)) return code;
+    if (first) all = box;
+    else if (ai::Code code = suites::RealMath().unionRect(&all, &box, &all)) return code;
+    first = false;
+  }
+  *bounds = all;
+  return ai::kNoError;
 }
 
 ai::Code DuplicateInto(ai::ArtHandle source, ai::ArtHandle group, Stacking stacking, ai::ArtHandle* copy) {

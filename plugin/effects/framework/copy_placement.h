@@ -44,6 +44,11 @@ ai::Code TransformArtLeaves(ai::ArtHandle art, const ai::RealMatrix& matrix);
 // (sx, sy) about it: T(-centre) R(radians) S(sx, sy) T(centre).
 ai::Code TurnAbout(ai::RealPoint centre, double radians, double sx, double sy, ai::RealMatrix* matrix);
 
+// The matrix that turns by `radians` about `centre`, scales by (sx, sy) about
+// it and then moves by `move`: T(-centre) R(radians) S(sx, sy) T(move) T(centre).
+ai::Code TurnMoveAbout(ai::RealPoint centre, double radians, double sx, double sy, ai::RealPoint move,
+                       ai::RealMatrix* matrix);
+
 // Whether `radians` lies within 0.001 of a whole multiple of pi (0 included).
 bool NearHalfTurn(double radians);
 
@@ -53,6 +58,17 @@ bool NearHalfTurn(double radians);
 // host never receives a turn whose sine vanishes in the same matrix as a
 // scale (a half turn and a flip cannot be told apart there).
 ai::Code TurnArtLeaves(ai::ArtHandle art, ai::RealPoint centre, double radians, double sx, double sy);
+
+// TurnArtLeaves followed by a move of `move`, in the same matrix (and with the
+// same two-step turn close to a whole multiple of pi).
+ai::Code TurnMoveArtLeaves(ai::ArtHandle art, ai::RealPoint centre, double radians, double sx, double sy,
+                           ai::RealPoint move);
+
+// The union of the bounds of the selected art, groups and live objects left
+// out (their leaves are selected with them and count on their own). Returns -1
+// and leaves `bounds` as it is when nothing is selected; an all-zero rectangle
+// when nothing selected has bounds of its own.
+ai::Code SelectionBounds(ai::RealRect* bounds);
 
 // Where a copy goes in its group: above the copies made before it, or below.
 enum class Stacking : uint8_t { kAbove, kBelow };

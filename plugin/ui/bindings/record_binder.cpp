@@ -177,9 +177,10 @@ void RecordBinder::ApplyRules() {
     const FieldSpec* field = FindField(spec_, rule.field);
     if (field == nullptr) continue;
     const double value = StoredComponent(*field, record_);
-    const bool on = rule.unless        ? std::lround(value) != rule.whenEquals
-                    : rule.whenEquals >= 0 ? std::lround(value) == rule.whenEquals
-                                           : value != 0;
+    const bool on = rule.unless                           ? std::lround(value) != rule.whenEquals
+                    : rule.whenEquals == kWhileExactlyZero ? value == 0
+                    : rule.whenEquals >= 0                ? std::lround(value) == rule.whenEquals
+                                                          : value != 0;
     for (int32_t k = 0; rule.controls[k] != 0; ++k) EnableControl(rule.controls[k], on);
   }
 }

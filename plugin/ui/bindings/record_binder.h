@@ -31,8 +31,10 @@ class BindingOwner {
 };
 
 // Controls enabled only while a field has a value: with `whenEquals` >= 0 while
-// the field equals it, otherwise while the field is not 0. With `unless` the
-// other way round: while the field does not equal `whenEquals`.
+// the field equals it, with kWhileExactlyZero while the stored value is exactly
+// 0, otherwise while the field is not 0. With `unless` the other way round:
+// while the field does not equal `whenEquals`.
+inline constexpr int32_t kWhileExactlyZero = -2;
 struct EnableRule {
   const char* field;
   int32_t whenEquals;

@@ -85,7 +85,7 @@ TEST_P(ShadingAdwaita, IconsRenderReadBackLiveAndRebuildTheSame) {
   fs::remove_all(dir);
 }
 
-constexpr const char* kCaseNames[] = {"Shadow", "Border", "Emboss", "Cutout", "Circle", "Reflections"};
+constexpr const char* kCaseNames[] = {"Shadow", "Border", "Emboss", "Cutout", "Circle", "Reflections", "Frame", "Tiling"};
 
 INSTANTIATE_TEST_SUITE_P(
     Effects, ShadingAdwaita,
@@ -98,7 +98,16 @@ INSTANTIATE_TEST_SUITE_P(
                            {{vx::ctl::circle::kCount, "5"}, {vx::ctl::circle::kHeightRatio, "60"}},
                            {vx::ctl::circle::kKeepAngle},
                            false},
-                      Case{"Live リフレクション", {}, {}, false}),
+                      Case{"Live リフレクション", {}, {}, false},
+                      Case{"Live フレーム",
+                           {{vx::ctl::frame::kSideH, "3"}, {vx::ctl::frame::kSideV, "2"}},
+                           {vx::ctl::frame::kClockwise},
+                           false},
+                      Case{"Live タイリング",
+                           {{vx::ctl::tiling::kColumns, "3"}, {vx::ctl::tiling::kRows, "2"},
+                            {vx::ctl::tiling::kLastRotationH, "45"}},
+                           {vx::ctl::tiling::kStackBelow},
+                           false}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(kCaseNames[info.index]); });
 
 }  // namespace

@@ -227,7 +227,9 @@ TEST_F(Shape3DTest, EveryShapeMapsAGridToFiniteCurves) {
     }
     // The front-and-back wave only moves points in depth: seen at 10 % the
     // lines stay straight within the tolerance.
-    if (shape != 0 && shape != 6) EXPECT_GT(anchors, 20u) << "shape " << shape << " bends the lines";
+    if (shape != 0 && shape != 6) {
+      EXPECT_GT(anchors, 20u) << "shape " << shape << " bends the lines";
+    }
   }
 }
 

@@ -270,8 +270,9 @@ TEST(PaletteSpecs, RulesFollowChoicesAndNameControlsOfTheTemplate) {
       }
       // An edit with quick-set buttons re-applies the rules on every commit; only
       // a rule on an exact value needs it (the corner box at offset 0).
-      if (rule.whenEquals != vx::kWhileExactlyZero)
+      if (rule.whenEquals != vx::kWhileExactlyZero) {
         EXPECT_FALSE(ids.edit != 0 && ids.buttons != nullptr) << "quick-set buttons go through an edit";
+      }
 
       const std::vector<int32_t> own = OwnControls(*field);
       ASSERT_NE(rule.controls, nullptr);

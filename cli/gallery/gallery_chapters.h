@@ -14,6 +14,7 @@ GalleryChapter BorderChapter();
 GalleryChapter CircleChapter();
 GalleryChapter EmbossChapter();
 GalleryChapter CutoutChapter();
+GalleryChapter LensChapter();
 
 inline constexpr GalleryChapter (*kChapters[])() = {
     NeonChapter,
@@ -24,6 +25,7 @@ inline constexpr GalleryChapter (*kChapters[])() = {
     CircleChapter,
     EmbossChapter,
     CutoutChapter,
+    LensChapter,
 };
 
 }  // namespace vxcli::gallery

@@ -5,6 +5,8 @@
 #include "frame/controllers.h"
 #include "presets/record_registry.h"
 #include "tools/framework/tool_ctrlr.h"
+#include "tools/craft/craft_tool_ctrlr.h"
+#include "tools/lens/lens_tool_ctrlr.h"
 #include "tools/warp/warp_tool_ctrlr.h"
 
 namespace vx {
@@ -17,6 +19,8 @@ ToolPaletteCtrlr* Opened(std::unique_ptr<Controller> controller) {
 }
 
 ToolPaletteCtrlr* MakeWarp(int16_t) { return Opened(std::make_unique<WarpToolCtrlr>()); }
+ToolPaletteCtrlr* MakeLens(int16_t) { return Opened(std::make_unique<LensToolCtrlr>()); }
+ToolPaletteCtrlr* MakeCraft(int16_t) { return Opened(std::make_unique<CraftToolCtrlr>()); }
 
 // Tools whose own strokes are not built yet: their record, presets, cursors
 // and cursor-driven modes.
@@ -30,7 +34,11 @@ ToolPaletteCtrlr* MakeCommon(int16_t paletteIndex) {
 void InstallToolControllers() {
   for (const ToolEntry& tool : kToolTable) {
     if (HasToolFactory(tool.paletteIndex)) continue;
-    SetToolFactory(tool.paletteIndex, tool.paletteIndex == 0 ? MakeWarp : MakeCommon);
+    ToolFactory factory = MakeCommon;
+    if (tool.paletteIndex == 0) factory = MakeWarp;
+    if (tool.paletteIndex == 4) factory = MakeLens;
+    if (tool.paletteIndex == 6) factory = MakeCraft;
+    SetToolFactory(tool.paletteIndex, factory);
   }
 }
 

@@ -59,6 +59,12 @@ ai::Code DeformMatched(ToolDragState& state, DragWorker& worker, int32_t& proces
 void RestoreLastDrag(ToolDragState& state, DragWorker& worker) {
   if (suites::Undo().revertChanges() != ai::kNoError) return;
   if (state.untouched) return;
+  if (worker.Accumulates()) {
+    // What the earlier drags added cannot be told apart from the mouse-down
+    // geometry: the art returns to it.
+    state.untouched = true;
+    return;
+  }
   const ai::RealPoint current = state.current;
   const bool alt = state.alt;
   state.current = state.lastProcessed;
@@ -225,7 +231,7 @@ ai::Code BeginToolDrag(ToolDragState& state, const ai::ToolEvent& event) {
 
 ai::Code ApplyToolDrag(ToolDragState& state, DragWorker& worker, const ai::ToolEvent& event) {
   if (!state.active) return ai::kNoError;
-  if (!state.untouched) {
+  if (!state.untouched && !worker.Accumulates()) {
     if (ai::Code code = suites::Undo().revertChanges()) return code;
   }
   ai::RealPoint point = event.cursor;

@@ -42,6 +42,9 @@ class DragWorker {
   virtual bool GathersSelection() const { return false; }
   // The gathered object is deleted after the copies, so only they remain.
   virtual bool ReplacesOriginal() const { return false; }
+  // Each drag adds to what the previous ones did instead of starting again
+  // from the mouse-down geometry.
+  virtual bool Accumulates() const { return false; }
 };
 
 // Status of a mouse down with no selected art to work on.

@@ -15,6 +15,8 @@ GalleryChapter CircleChapter();
 GalleryChapter EmbossChapter();
 GalleryChapter CutoutChapter();
 GalleryChapter LensChapter();
+GalleryChapter WaveChapter();
+GalleryChapter CraftChapter();
 
 inline constexpr GalleryChapter (*kChapters[])() = {
     NeonChapter,
@@ -26,6 +28,8 @@ inline constexpr GalleryChapter (*kChapters[])() = {
     EmbossChapter,
     CutoutChapter,
     LensChapter,
+    CraftChapter,
+    WaveChapter,
 };
 
 }  // namespace vxcli::gallery

@@ -8,6 +8,7 @@
 #include "tools/craft/craft_tool_ctrlr.h"
 #include "tools/lens/lens_tool_ctrlr.h"
 #include "tools/warp/warp_tool_ctrlr.h"
+#include "tools/wave/wave_tool_ctrlr.h"
 
 namespace vx {
 namespace {
@@ -19,6 +20,7 @@ ToolPaletteCtrlr* Opened(std::unique_ptr<Controller> controller) {
 }
 
 ToolPaletteCtrlr* MakeWarp(int16_t) { return Opened(std::make_unique<WarpToolCtrlr>()); }
+ToolPaletteCtrlr* MakeWave(int16_t) { return Opened(std::make_unique<WaveToolCtrlr>()); }
 ToolPaletteCtrlr* MakeLens(int16_t) { return Opened(std::make_unique<LensToolCtrlr>()); }
 ToolPaletteCtrlr* MakeCraft(int16_t) { return Opened(std::make_unique<CraftToolCtrlr>()); }
 
@@ -36,6 +38,7 @@ void InstallToolControllers() {
     if (HasToolFactory(tool.paletteIndex)) continue;
     ToolFactory factory = MakeCommon;
     if (tool.paletteIndex == 0) factory = MakeWarp;
+    if (tool.paletteIndex == 2) factory = MakeWave;
     if (tool.paletteIndex == 4) factory = MakeLens;
     if (tool.paletteIndex == 6) factory = MakeCraft;
     SetToolFactory(tool.paletteIndex, factory);

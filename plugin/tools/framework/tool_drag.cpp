@@ -191,6 +191,33 @@ ai::Code MakeTraceCopies(ToolDragState& state, DragWorker& worker, ai::RealPoint
 
 }  // namespace
 
+void PinToBoxCentre(const ToolDragState& state, ai::RealPoint& point, int16_t modifiers) {
+  if (!(modifiers & ai::modifier::kShift)) return;
+  const ai::RealRect& b = state.selectionBounds;
+  if (modifiers & ai::modifier::kAlt) point.y = (b.top + b.bottom) / 2;
+  else point.x = (b.left + b.right) / 2;
+}
+
+ai::Code PlanBoxTrace(const ToolDragState& state, int16_t mode, int32_t steps, ai::RealPoint final, bool fromStart,
+                      TraceList& plan) {
+  TraceList entries;
+  ai::Code failed = ai::kNoError;
+  const bool turned = state.alt;
+  ForEachTraceStep(mode, steps, turned ? state.mouseDown.x : state.mouseDown.y, turned ? final.x : final.y,
+                   [&](int32_t, double position) {
+                     if (failed == ai::kNoError)
+                       failed = entries.Append(turned ? ai::RealPoint{position, final.y} : ai::RealPoint{final.x, position});
+                   });
+  if (failed != ai::kNoError) return failed;
+  for (int32_t k = fromStart ? 0 : 1; k <= steps; ++k)
+    if (ai::Code code = plan.Append(entries[k].point)) return code;
+  if (IsRoundTrip(mode)) {
+    for (int32_t k = steps - 1; k >= 0; --k)
+      if (ai::Code code = plan.Append(entries[k].point, k == 0 && !fromStart)) return code;
+  }
+  return ai::kNoError;
+}
+
 void ReleaseDrag(ToolDragState& state) {
   state.segmentBuffer.Free();
   state.trace.Free();

@@ -57,6 +57,17 @@ constexpr double kThrottleDistance = 2;
 // A mouse up within this distance of the mouse down (in x and y) keeps the art as it is.
 constexpr double kReleaseDistance = 1;
 
+// Shift for the tools that work on the selection's box: the point is pinned to
+// the box's vertical centre line (with Alt, its horizontal one).
+void PinToBoxCentre(const ToolDragState& state, ai::RealPoint& point, int16_t modifiers);
+
+// The trace end points of a tool that works on the selection's box (Warp,
+// Wave), for a One Way or Round Trip mode: the displaced coordinate steps from
+// the mouse-down point to `final`. `fromStart` includes entry 0 and ends the
+// way back with it; otherwise the way back ends with one undeformed copy.
+ai::Code PlanBoxTrace(const ToolDragState& state, int16_t mode, int32_t steps, ai::RealPoint final, bool fromStart,
+                      TraceList& plan);
+
 ai::Code BeginToolDrag(ToolDragState& state, const ai::ToolEvent& event);
 ai::Code ApplyToolDrag(ToolDragState& state, DragWorker& worker, const ai::ToolEvent& event);
 // Frees everything the drag holds, on every path.

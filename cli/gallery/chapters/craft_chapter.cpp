@@ -30,7 +30,7 @@ GalleryChapter CraftChapter() {
       {"craft-pinch", "Pinch", {"mode=2", "areaRadius=50"}, "dragged 30 up: enlarged", up},
       {"craft-twirl", "Twirl", {"mode=3", "areaRadius=50"}, "a quarter turn around the press", around},
       {"craft-trace", "Free with trace copies",
-       {"mode=0", "areaRadius=50", "trace=1", "traceMode=Uniform (One Way)", "traceSteps=4"}, "four copies", push},
+       {"mode=0", "areaRadius=50", "trace=1", "traceMode=1", "traceSteps=4"}, "four copies", push},
   };
   for (const Mode& mode : modes)
     chapter.pages.push_back({.name = mode.name,

@@ -32,7 +32,7 @@ GalleryChapter LensChapter() {
       {"lens-tone", "Tone lens", {"lensType=3", "groupAsOneUnit=0"},
        "minimum sizes 10 % (the default): objects centred in the lens shrink about their centres"},
       {"lens-trace", "Magnifying lens with trace copies",
-       {"lensType=1", "magnification=300", "trace=1", "traceMode=Uniform (One Way)", "traceSteps=4"},
+       {"lensType=1", "magnification=300", "trace=1", "traceMode=1", "traceSteps=4"},
        "four copies, the magnification stepping from 100 % to 300 %"},
   };
   for (const Type& type : types)

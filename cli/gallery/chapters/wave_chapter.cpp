@@ -28,7 +28,7 @@ GalleryChapter WaveChapter() {
   chapter.pages.push_back({.name = "wave-full-cycle",
                            .kind = PageKind::kTool,
                            .title = "Full Cycle trace",
-                           .sets = {"shape=3", "cycle=1", "trace=1", "traceMode=Full Cycle", "traceSteps=3"},
+                           .sets = {"shape=3", "cycle=1", "trace=1", "traceMode=1", "traceSteps=3"},
                            .note = "three copies, the phase a quarter period apart",
                            .subject = "wave",
                            .art = ToolSampleObjects,

@@ -1,6 +1,7 @@
-// One drag message of the Warp tool through PluginMain: the host's undo takes the
-// previous drag back, and 16 closed paths of 2,000 anchors (32,000 in all) are
-// deformed again from their mouse-down geometry with shape 0.
+// One drag message of a distortion tool through PluginMain: the host's undo
+// takes the previous drag back, and 16 closed paths of 2,000 anchors (32,000 in
+// all) are deformed again from their mouse-down geometry: the Warp tool with
+// shape 0, the Craft tool in twirl mode, the Lens tool as a fish-eye.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -10,6 +11,8 @@
 #include <string>
 
 #include "document/document.h"
+#include "frame/globals.h"
+#include "tools/craft/craft_params.h"
 #include "host.h"
 #include "platform/clock.h"
 #include "plugin_loader.h"
@@ -23,7 +26,7 @@ constexpr int kPaths = 16;
 constexpr int kAnchors = 2000;
 
 struct Session {
-  Session() {
+  explicit Session(const char* tool = "ワープツール", ai::RealPoint press = {100, 0}) : press(press) {
     char pattern[] = "/tmp/vx_bench_settings_XXXXXX";
     settings = mkdtemp(pattern);
     setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
@@ -46,12 +49,14 @@ struct Session {
       document.Insert(path, ai::placement::kInsideAtBottom, document.currentLayer()->group);
     }
     driver = std::make_unique<vxhost::ToolDriver>(*host, *plugin);
-    driver->Choose("ワープツール");
+    driver->Choose(tool);
+    if (std::string(tool) == "クラフトツール")
+      static_cast<vx::CraftToolParams*>(vx::Globals()->toolRecords[3])->mode = 3;  // twirl
     platform::SetTickCount(1000);
-    driver->MouseDown({100, 0});
+    driver->MouseDown(press);
   }
   ~Session() {
-    driver->MouseUp({100, 0}, ai::modifier::kCancel);
+    driver->MouseUp(press, ai::modifier::kCancel);
     driver->Deselect();
     plugin->Shutdown();
     driver.reset();
@@ -60,6 +65,7 @@ struct Session {
     std::filesystem::remove_all(settings);
   }
 
+  ai::RealPoint press;
   std::string settings;
   std::unique_ptr<vxhost::Host> host;
   vxhost::LoadedPlugin* plugin = nullptr;
@@ -80,5 +86,29 @@ void BM_WarpDragMessage(benchmark::State& state) {
   state.counters["anchors/s"] = benchmark::Counter(static_cast<double>(anchors), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_WarpDragMessage)->Unit(benchmark::kMillisecond);
+
+// Drags alternating between two points, each message deforming again.
+void DragBetween(benchmark::State& state, const char* tool, ai::RealPoint press, ai::RealPoint a, ai::RealPoint b) {
+  Session session(tool, press);
+  uint32_t ticks = 1000;
+  bool first = false;
+  for (auto _ : state) {
+    platform::SetTickCount(ticks += 16);
+    first = !first;
+    benchmark::DoNotOptimize(session.driver->MouseDrag(first ? a : b));
+  }
+}
+
+// The circle of radius 100 around (100, 0) turned by circling the press.
+void BM_CraftTwirlDragMessage(benchmark::State& state) {
+  DragBetween(state, "クラフトツール", {100, 0}, {100, 60}, {40, 0});
+}
+BENCHMARK(BM_CraftTwirlDragMessage)->Unit(benchmark::kMillisecond);
+
+// A 100 x 100 lens carried across the rings near (150, 0).
+void BM_LensFishEyeDragMessage(benchmark::State& state) {
+  DragBetween(state, "レンズツール", {190, -40}, {200, -50}, {210, -60});
+}
+BENCHMARK(BM_LensFishEyeDragMessage)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -18,6 +18,9 @@ GalleryChapter ReflectionsChapter();
 GalleryChapter TrailChapter();
 GalleryChapter FrameChapter();
 GalleryChapter TilingChapter();
+GalleryChapter LensChapter();
+GalleryChapter WaveChapter();
+GalleryChapter CraftChapter();
 
 inline constexpr GalleryChapter (*kChapters[])() = {
     NeonChapter,
@@ -32,6 +35,9 @@ inline constexpr GalleryChapter (*kChapters[])() = {
     TrailChapter,
     FrameChapter,
     TilingChapter,
+    LensChapter,
+    CraftChapter,
+    WaveChapter,
 };
 
 }  // namespace vxcli::gallery

@@ -6,7 +6,10 @@
 #include "presets/record_registry.h"
 #include "tools/framework/tool_ctrlr.h"
 #include "tools/trail/trail_tool_ctrlr.h"
+#include "tools/craft/craft_tool_ctrlr.h"
+#include "tools/lens/lens_tool_ctrlr.h"
 #include "tools/warp/warp_tool_ctrlr.h"
+#include "tools/wave/wave_tool_ctrlr.h"
 
 namespace vx {
 namespace {
@@ -19,6 +22,9 @@ ToolPaletteCtrlr* Opened(std::unique_ptr<Controller> controller) {
 
 ToolPaletteCtrlr* MakeWarp(int16_t) { return Opened(std::make_unique<WarpToolCtrlr>()); }
 ToolPaletteCtrlr* MakeTrail(int16_t) { return Opened(std::make_unique<TrailToolCtrlr>()); }
+ToolPaletteCtrlr* MakeWave(int16_t) { return Opened(std::make_unique<WaveToolCtrlr>()); }
+ToolPaletteCtrlr* MakeLens(int16_t) { return Opened(std::make_unique<LensToolCtrlr>()); }
+ToolPaletteCtrlr* MakeCraft(int16_t) { return Opened(std::make_unique<CraftToolCtrlr>()); }
 
 // Tools whose own strokes are not built yet: their record, presets, cursors
 // and cursor-driven modes.
@@ -32,11 +38,13 @@ ToolPaletteCtrlr* MakeCommon(int16_t paletteIndex) {
 void InstallToolControllers() {
   for (const ToolEntry& tool : kToolTable) {
     if (HasToolFactory(tool.paletteIndex)) continue;
-    if (tool.paletteIndex == 11) {
-      SetToolFactory(tool.paletteIndex, MakeTrail);
-      continue;
-    }
-    SetToolFactory(tool.paletteIndex, tool.paletteIndex == 0 ? MakeWarp : MakeCommon);
+    ToolFactory factory = MakeCommon;
+    if (tool.paletteIndex == 0) factory = MakeWarp;
+    if (tool.paletteIndex == 2) factory = MakeWave;
+    if (tool.paletteIndex == 4) factory = MakeLens;
+    if (tool.paletteIndex == 6) factory = MakeCraft;
+    if (tool.paletteIndex == 11) factory = MakeTrail;
+    SetToolFactory(tool.paletteIndex, factory);
   }
 }
 

@@ -39,6 +39,8 @@ Value* FieldIn(void* record, const FieldSpec* field) {
   return reinterpret_cast<Value*>(static_cast<char*>(record) + field->offset);
 }
 
+}  // namespace
+
 // A closed four-anchor outline of an ellipse with semi-axes rx, ry around
 // `centre`, on top of the current layer: the preview of a tool area.
 ai::Code DrawAreaOutline(ai::RealPoint centre, double rx, double ry, ai::ArtHandle* outline) {
@@ -67,8 +69,6 @@ ai::Code DrawAreaOutline(ai::RealPoint centre, double rx, double ry, ai::ArtHand
   style.miterLimit = 4;
   return suites::PathStyle().setPathStyle(path, &style);
 }
-
-}  // namespace
 
 void SetToolPaletteFactory(ToolPaletteFactory factory) { gPaletteFactory = factory; }
 ToolPaletteFactory GetToolPaletteFactory() { return gPaletteFactory; }

@@ -75,6 +75,10 @@ int ToolRecordSlot(int16_t paletteIndex);
 // the tool palette refreshes its controls.
 ai::Code NotifyStrokeEnded();
 
+// A closed four-anchor outline of an ellipse with semi-axes rx, ry around
+// `centre`, on top of the current layer: the preview of a tool area.
+ai::Code DrawAreaOutline(ai::RealPoint centre, double rx, double ry, ai::ArtHandle* outline);
+
 // Installs the controller factories of the tools that have none installed yet.
 void InstallToolControllers();
 

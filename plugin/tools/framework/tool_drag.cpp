@@ -59,6 +59,12 @@ ai::Code DeformMatched(ToolDragState& state, DragWorker& worker, int32_t& proces
 void RestoreLastDrag(ToolDragState& state, DragWorker& worker) {
   if (suites::Undo().revertChanges() != ai::kNoError) return;
   if (state.untouched) return;
+  if (worker.Accumulates()) {
+    // What the earlier drags added cannot be told apart from the mouse-down
+    // geometry: the art returns to it.
+    state.untouched = true;
+    return;
+  }
   const ai::RealPoint current = state.current;
   const bool alt = state.alt;
   state.current = state.lastProcessed;
@@ -185,6 +191,33 @@ ai::Code MakeTraceCopies(ToolDragState& state, DragWorker& worker, ai::RealPoint
 
 }  // namespace
 
+void PinToBoxCentre(const ToolDragState& state, ai::RealPoint& point, int16_t modifiers) {
+  if (!(modifiers & ai::modifier::kShift)) return;
+  const ai::RealRect& b = state.selectionBounds;
+  if (modifiers & ai::modifier::kAlt) point.y = (b.top + b.bottom) / 2;
+  else point.x = (b.left + b.right) / 2;
+}
+
+ai::Code PlanBoxTrace(const ToolDragState& state, int16_t mode, int32_t steps, ai::RealPoint final, bool fromStart,
+                      TraceList& plan) {
+  TraceList entries;
+  ai::Code failed = ai::kNoError;
+  const bool turned = state.alt;
+  ForEachTraceStep(mode, steps, turned ? state.mouseDown.x : state.mouseDown.y, turned ? final.x : final.y,
+                   [&](int32_t, double position) {
+                     if (failed == ai::kNoError)
+                       failed = entries.Append(turned ? ai::RealPoint{position, final.y} : ai::RealPoint{final.x, position});
+                   });
+  if (failed != ai::kNoError) return failed;
+  for (int32_t k = fromStart ? 0 : 1; k <= steps; ++k)
+    if (ai::Code code = plan.Append(entries[k].point)) return code;
+  if (IsRoundTrip(mode)) {
+    for (int32_t k = steps - 1; k >= 0; --k)
+      if (ai::Code code = plan.Append(entries[k].point, k == 0 && !fromStart)) return code;
+  }
+  return ai::kNoError;
+}
+
 void ReleaseDrag(ToolDragState& state) {
   state.segmentBuffer.Free();
   state.trace.Free();
@@ -225,7 +258,7 @@ ai::Code BeginToolDrag(ToolDragState& state, const ai::ToolEvent& event) {
 
 ai::Code ApplyToolDrag(ToolDragState& state, DragWorker& worker, const ai::ToolEvent& event) {
   if (!state.active) return ai::kNoError;
-  if (!state.untouched) {
+  if (!state.untouched && !worker.Accumulates()) {
     if (ai::Code code = suites::Undo().revertChanges()) return code;
   }
   ai::RealPoint point = event.cursor;

@@ -42,6 +42,9 @@ class DragWorker {
   virtual bool GathersSelection() const { return false; }
   // The gathered object is deleted after the copies, so only they remain.
   virtual bool ReplacesOriginal() const { return false; }
+  // Each drag adds to what the previous ones did instead of starting again
+  // from the mouse-down geometry.
+  virtual bool Accumulates() const { return false; }
 };
 
 // Status of a mouse down with no selected art to work on.
@@ -53,6 +56,17 @@ constexpr uint32_t kThrottleTicks = 29;
 constexpr double kThrottleDistance = 2;
 // A mouse up within this distance of the mouse down (in x and y) keeps the art as it is.
 constexpr double kReleaseDistance = 1;
+
+// Shift for the tools that work on the selection's box: the point is pinned to
+// the box's vertical centre line (with Alt, its horizontal one).
+void PinToBoxCentre(const ToolDragState& state, ai::RealPoint& point, int16_t modifiers);
+
+// The trace end points of a tool that works on the selection's box (Warp,
+// Wave), for a One Way or Round Trip mode: the displaced coordinate steps from
+// the mouse-down point to `final`. `fromStart` includes entry 0 and ends the
+// way back with it; otherwise the way back ends with one undeformed copy.
+ai::Code PlanBoxTrace(const ToolDragState& state, int16_t mode, int32_t steps, ai::RealPoint final, bool fromStart,
+                      TraceList& plan);
 
 ai::Code BeginToolDrag(ToolDragState& state, const ai::ToolEvent& event);
 ai::Code ApplyToolDrag(ToolDragState& state, DragWorker& worker, const ai::ToolEvent& event);

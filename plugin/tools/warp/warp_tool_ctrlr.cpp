@@ -76,12 +76,8 @@ bool WarpToolCtrlr::MapperFor(const WarpToolParams& params, const ToolDragState&
 
 void WarpToolCtrlr::TakeEvent(ToolDragState& state, ai::RealPoint& point, int16_t modifiers) {
   state.alt = (modifiers & ai::modifier::kAlt) != 0;
-  if (modifiers & ai::modifier::kShift) {
-    // Shift keeps the result symmetric: the profile sits on the box's centre line.
-    const ai::RealRect& b = state.selectionBounds;
-    if (state.alt) point.y = (b.top + b.bottom) / 2;
-    else point.x = (b.left + b.right) / 2;
-  }
+  // Shift keeps the result symmetric: the profile sits on the box's centre line.
+  PinToBoxCentre(state, point, modifiers);
 }
 
 ai::Code WarpToolCtrlr::DeformPath(ToolDragState& state, ai::ArtHandle path) {
@@ -115,27 +111,7 @@ ai::Code WarpToolCtrlr::PlanTrace(ToolDragState& state, const TraceList& recorde
       if (ai::Code code = plan.Append(recorded[i].point)) return code;
     return plan.Append(final);
   }
-  // Entry k of the steps between the mouse-down and the final point, varying
-  // the displaced coordinate only.
-  TraceList steps;
-  ai::Code failed = ai::kNoError;
-  const bool turned = state.alt;
-  ForEachTraceStep(trace.mode, trace.steps, turned ? state.mouseDown.x : state.mouseDown.y, turned ? final.x : final.y,
-                   [&](int32_t, double position) {
-                     if (failed == ai::kNoError)
-                       failed = steps.Append(turned ? ai::RealPoint{position, final.y} : ai::RealPoint{final.x, position});
-                   });
-  if (failed != ai::kNoError) return failed;
-  const int32_t n = trace.steps;
-  for (int32_t k = fromStart ? 0 : 1; k <= n; ++k)
-    if (ai::Code code = plan.Append(steps[k].point)) return code;
-  if (IsRoundTrip(trace.mode)) {
-    // Back towards the start; the other shapes end the way back with the art
-    // as it was.
-    for (int32_t k = n - 1; k >= 0; --k)
-      if (ai::Code code = plan.Append(steps[k].point, k == 0 && !fromStart)) return code;
-  }
-  return ai::kNoError;
+  return PlanBoxTrace(state, trace.mode, trace.steps, final, fromStart, plan);
 }
 
 ai::Code WarpToolCtrlr::MouseDown(const ai::ToolEvent& event) { return BeginToolDrag(DragState(), event); }

@@ -33,14 +33,7 @@ GalleryChapter CraftChapter() {
        {"mode=0", "areaRadius=50", "trace=1", "traceMode=1", "traceSteps=4"}, "four copies", push},
   };
   for (const Mode& mode : modes)
-    chapter.pages.push_back({.name = mode.name,
-                             .kind = PageKind::kTool,
-                             .title = mode.title,
-                             .sets = mode.sets,
-                             .note = mode.note,
-                             .subject = "craft",
-                             .art = ToolSampleObjects,
-                             .drag = mode.drag});
+    chapter.pages.push_back(ToolSessionPage(mode.name, mode.title, mode.note, ToolSampleObjects));
   return chapter;
 }
 

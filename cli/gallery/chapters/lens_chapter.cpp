@@ -36,14 +36,7 @@ GalleryChapter LensChapter() {
        "four copies, the magnification stepping from 100 % to 300 %"},
   };
   for (const Type& type : types)
-    chapter.pages.push_back({.name = type.name,
-                             .kind = PageKind::kTool,
-                             .title = type.title,
-                             .sets = type.sets,
-                             .note = type.note,
-                             .subject = "lens",
-                             .art = ToolSampleObjects,
-                             .drag = drag});
+    chapter.pages.push_back(ToolSessionPage(type.name, type.title, type.note, ToolSampleObjects));
   return chapter;
 }
 

@@ -17,22 +17,8 @@ GalleryChapter WaveChapter() {
   const char* notes[] = {"about the centre line", "bottom edge fixed", "top edge fixed", "shifted as a whole",
                          "wound into a spiral"};
   for (int shape = 0; shape < 5; ++shape)
-    chapter.pages.push_back({.name = "wave-shape-" + std::to_string(shape),
-                             .kind = PageKind::kTool,
-                             .title = "Shape " + std::to_string(shape),
-                             .sets = {"shape=" + std::to_string(shape), "cycle=2"},
-                             .note = notes[shape],
-                             .subject = "wave",
-                             .art = ToolSampleObjects,
-                             .drag = drag});
-  chapter.pages.push_back({.name = "wave-full-cycle",
-                           .kind = PageKind::kTool,
-                           .title = "Full Cycle trace",
-                           .sets = {"shape=3", "cycle=1", "trace=1", "traceMode=1", "traceSteps=3"},
-                           .note = "three copies, the phase a quarter period apart",
-                           .subject = "wave",
-                           .art = ToolSampleObjects,
-                           .drag = drag});
+    chapter.pages.push_back(ToolSessionPage("wave-shape-" + std::to_string(shape), "Shape " + std::to_string(shape), notes[shape], ToolSampleObjects));
+  chapter.pages.push_back(ToolSessionPage("wave-full-cycle", "Full Cycle trace", "three copies, the phase a quarter period apart", ToolSampleObjects));
   return chapter;
 }
 

@@ -111,7 +111,9 @@ TEST_F(WaveToolTest, CursorsByShapeAndAShiftingWaveDrag) {
   // A whole period across the box: its corners all rise by the drag.
   EXPECT_DOUBLE_EQ(path->segments.back().anchor.y, 50);
   for (const auto& s : path->segments)
-    if (s.anchor.x == 100) EXPECT_DOUBLE_EQ(std::fmod(s.anchor.y, 40), 10);
+    if (s.anchor.x == 100) {
+      EXPECT_DOUBLE_EQ(std::fmod(s.anchor.y, 40), 10);
+    }
 }
 
 TEST_F(WaveToolTest, FullCycleLeavesOnlyTheCopies) {

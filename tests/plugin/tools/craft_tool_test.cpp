@@ -11,6 +11,7 @@
 #include "platform/clock.h"
 #include "support/art_builder.h"
 #include "support/plugin_host.h"
+#include "plugin/tools/tool_test_fixture.h"
 #include "tool_driver.h"
 #include "tools/craft/craft_mapper.h"
 #include "tools/craft/craft_params.h"
@@ -46,41 +47,13 @@ TEST(CraftMapper, ResistanceSetsTheFalloffAndTheRimIsUntouched) {
   EXPECT_NEAR(t.x, -0.001, 1e-5);
 }
 
-class CraftToolTest : public ::testing::Test {
+class CraftToolTest : public vxtest::ToolTest {
  protected:
-  CraftToolTest() {
-    EXPECT_EQ(plugin.Startup(), ai::kNoError);
-    EXPECT_TRUE(driver.Choose("クラフトツール"));
-  }
-  ~CraftToolTest() override {
-    driver.Deselect();
-    EXPECT_EQ(plugin.Shutdown(), ai::kNoError);
-    platform::SetTickCount(std::nullopt);
-  }
-  vx::CraftToolParams& params() { return *static_cast<vx::CraftToolParams*>(vx::Globals()->toolRecords[3]); }
+  CraftToolTest() : ToolTest("クラフトツール") {}
+  vx::CraftToolParams& params() { return ToolRecord<vx::CraftToolParams>(3); }
   vxhost::Art* Selected(std::initializer_list<RealPoint> points, bool closed = false) {
-    vxhost::Art* path = vxtest::AddPath(document, vxtest::LayerGroup(document), points, closed);
-    path->userAttributes |= ai::art_attr::kSelected;
-    return path;
+    return SelectedPath(points, closed);
   }
-  void Stroke(std::vector<RealPoint> points, int16_t modifiers = 0) {
-    platform::SetTickCount(ticks);
-    driver.TrackCursor(points.front(), modifiers);
-    ASSERT_EQ(driver.MouseDown(points.front(), modifiers), ai::kNoError);
-    for (size_t i = 1; i < points.size(); ++i) {
-      platform::SetTickCount(ticks += 16);
-      ASSERT_EQ(driver.MouseDrag(points[i], modifiers), ai::kNoError);
-    }
-    platform::SetTickCount(ticks += 16);
-    ASSERT_EQ(driver.MouseUp(points.back(), modifiers), ai::kNoError);
-  }
-
-  vxtest::ScopedSettingsHome settingsHome;
-  vxhost::Host host{vxtest::QuietHost()};
-  vxhost::LoadedPlugin& plugin = host.AttachPlugin(VX_PLUGIN_PATH, &PluginMain);
-  vxhost::Document& document = host.OpenDocument(std::make_unique<vxhost::Document>());
-  vxhost::ToolDriver driver{host, plugin};
-  uint32_t ticks = 5000;
 };
 
 TEST_F(CraftToolTest, AFreeDragPushesTheCircleAndLeavesPathsOutsideAsTheyWere) {

@@ -13,6 +13,7 @@
 #include "platform/clock.h"
 #include "support/art_builder.h"
 #include "support/plugin_host.h"
+#include "plugin/tools/tool_test_fixture.h"
 #include "tool_driver.h"
 #include "tools/lens/lens_mapper.h"
 #include "tools/lens/lens_params.h"
@@ -116,54 +117,13 @@ TEST(LensMappers, ToneFactorsRunFromTheMinimumAtTheCentreToOneAtTheRim) {
 }
 
 // Through PluginMain.
-class LensToolTest : public ::testing::Test {
+class LensToolTest : public vxtest::ToolTest {
  protected:
-  LensToolTest() {
-    EXPECT_EQ(plugin.Startup(), ai::kNoError);
-    EXPECT_TRUE(driver.Choose("レンズツール"));
-  }
-  ~LensToolTest() override {
-    driver.Deselect();
-    EXPECT_EQ(plugin.Shutdown(), ai::kNoError);
-    platform::SetTickCount(std::nullopt);
-  }
-  vx::LensToolParams& params() { return *static_cast<vx::LensToolParams*>(vx::Globals()->toolRecords[2]); }
-
+  LensToolTest() : ToolTest("レンズツール") {}
+  vx::LensToolParams& params() { return ToolRecord<vx::LensToolParams>(2); }
   vxhost::Art* Selected(std::initializer_list<RealPoint> points, bool closed = true) {
-    vxhost::Art* path = vxtest::AddPath(document, vxtest::LayerGroup(document), points, closed);
-    path->userAttributes |= ai::art_attr::kSelected;
-    return path;
+    return SelectedPath(points, closed);
   }
-  void Stroke(std::vector<RealPoint> points, int16_t modifiers = 0) {
-    platform::SetTickCount(ticks);
-    driver.TrackCursor(points.front(), modifiers);
-    ASSERT_EQ(driver.MouseDown(points.front(), modifiers), ai::kNoError);
-    for (size_t i = 1; i < points.size(); ++i) {
-      platform::SetTickCount(ticks += 16);
-      ASSERT_EQ(driver.MouseDrag(points[i], modifiers), ai::kNoError);
-    }
-    platform::SetTickCount(ticks += 16);
-    ASSERT_EQ(driver.MouseUp(points.back(), modifiers), ai::kNoError);
-  }
-  size_t LayerArtCount() const {
-    size_t n = 0;
-    for (vxhost::Art* art = document.layers()[0]->group->firstChild; art != nullptr; art = art->next) ++n;
-    return n;
-  }
-  void ExpectDragFreed() {
-    for (const std::string& name : host.blocks().LiveNames()) {
-      EXPECT_NE(name, "g buffer for segments");
-      EXPECT_NE(name, "buffer 2 for segments");
-      EXPECT_NE(name, "g buffer for trace");
-    }
-  }
-
-  vxtest::ScopedSettingsHome settingsHome;
-  vxhost::Host host{vxtest::QuietHost()};
-  vxhost::LoadedPlugin& plugin = host.AttachPlugin(VX_PLUGIN_PATH, &PluginMain);
-  vxhost::Document& document = host.OpenDocument(std::make_unique<vxhost::Document>());
-  vxhost::ToolDriver driver{host, plugin};
-  uint32_t ticks = 5000;
 };
 
 TEST_F(LensToolTest, AFishEyeDragBulgesWhatLiesUnderTheLensAndLeavesTheRestAlone) {

@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "support/art_builder.h"
 #include "support/plugin_host.h"
+#include "plugin/tools/tool_test_fixture.h"
 #include "tool_driver.h"
 #include "tools/framework/tool_drag_state.h"
 #include "tools/wave/wave_params.h"
@@ -62,41 +63,10 @@ TEST(WaveMapper, SpiralWindsAroundTheBoxCentre) {
   EXPECT_DOUBLE_EQ(Mapped(mapper, {50, 10}).y, 10);
 }
 
-class WaveToolTest : public ::testing::Test {
+class WaveToolTest : public vxtest::ToolTest {
  protected:
-  WaveToolTest() {
-    EXPECT_EQ(plugin.Startup(), ai::kNoError);
-    EXPECT_TRUE(driver.Choose("ウェーブツール"));
-  }
-  ~WaveToolTest() override {
-    driver.Deselect();
-    EXPECT_EQ(plugin.Shutdown(), ai::kNoError);
-    platform::SetTickCount(std::nullopt);
-  }
-  vx::WaveToolParams& params() { return *static_cast<vx::WaveToolParams*>(vx::Globals()->toolRecords[1]); }
-  void Stroke(std::vector<ai::RealPoint> points, int16_t modifiers = 0) {
-    platform::SetTickCount(ticks);
-    driver.TrackCursor(points.front(), modifiers);
-    ASSERT_EQ(driver.MouseDown(points.front(), modifiers), ai::kNoError);
-    for (size_t i = 1; i < points.size(); ++i) {
-      platform::SetTickCount(ticks += 16);
-      ASSERT_EQ(driver.MouseDrag(points[i], modifiers), ai::kNoError);
-    }
-    platform::SetTickCount(ticks += 16);
-    ASSERT_EQ(driver.MouseUp(points.back(), modifiers), ai::kNoError);
-  }
-  size_t LayerArtCount() const {
-    size_t n = 0;
-    for (vxhost::Art* art = document.layers()[0]->group->firstChild; art != nullptr; art = art->next) ++n;
-    return n;
-  }
-
-  vxtest::ScopedSettingsHome settingsHome;
-  vxhost::Host host{vxtest::QuietHost()};
-  vxhost::LoadedPlugin& plugin = host.AttachPlugin(VX_PLUGIN_PATH, &PluginMain);
-  vxhost::Document& document = host.OpenDocument(std::make_unique<vxhost::Document>());
-  vxhost::ToolDriver driver{host, plugin};
-  uint32_t ticks = 5000;
+  WaveToolTest() : ToolTest("ウェーブツール") {}
+  vx::WaveToolParams& params() { return ToolRecord<vx::WaveToolParams>(1); }
 };
 
 TEST_F(WaveToolTest, CursorsByShapeAndAShiftingWaveDrag) {

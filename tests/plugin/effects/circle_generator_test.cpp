@@ -13,29 +13,9 @@
 
 namespace {
 
+using vxtest::Box;
+using vxtest::BoxOf;
 using vxtest::Gray;
-
-struct Box {
-  double left, bottom, right, top;
-  double cx() const { return (left + right) / 2; }
-  double cy() const { return (bottom + top) / 2; }
-};
-
-Box BoxOf(const vxhost::Art& art) {
-  Box box{std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(),
-          -std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
-  const auto take = [&](const vxhost::Art& leaf) {
-    for (const ai::SegRecord& s : leaf.segments) {
-      box.left = std::min(box.left, s.anchor.x);
-      box.right = std::max(box.right, s.anchor.x);
-      box.bottom = std::min(box.bottom, s.anchor.y);
-      box.top = std::max(box.top, s.anchor.y);
-    }
-  };
-  take(art);
-  for (const vxhost::Art* child : art.Children()) take(*child);
-  return box;
-}
 
 class CircleGeneratorTest : public vxtest::LiveEffectTest {
  protected:

@@ -14,25 +14,9 @@
 namespace {
 
 using vxtest::AddPath;
+using vxtest::Box;
+using vxtest::BoxOf;
 using vxtest::Gray;
-
-struct Box {
-  double left, bottom, right, top;
-  double cx() const { return (left + right) / 2; }
-  double cy() const { return (bottom + top) / 2; }
-};
-
-Box BoxOf(const vxhost::Art& art) {
-  Box box{std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(),
-          -std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
-  for (const ai::SegRecord& s : art.segments) {
-    box.left = std::min(box.left, s.anchor.x);
-    box.right = std::max(box.right, s.anchor.x);
-    box.bottom = std::min(box.bottom, s.anchor.y);
-    box.top = std::max(box.top, s.anchor.y);
-  }
-  return box;
-}
 
 // The angle by which a copy of the source square (first anchor at its lower
 // left) is turned, in degrees 0..360.

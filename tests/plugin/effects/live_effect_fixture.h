@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "document/document.h"
@@ -22,6 +24,30 @@
 extern "C" ai::Code PluginMain(const char* caller, const char* selector, void* message);
 
 namespace vxtest {
+
+// The box of an art's anchors and its children's: where a copy landed.
+struct Box {
+  double left, bottom, right, top;
+  double cx() const { return (left + right) / 2; }
+  double cy() const { return (bottom + top) / 2; }
+  double width() const { return right - left; }
+};
+
+inline Box BoxOf(const vxhost::Art& art) {
+  Box box{std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(),
+          -std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
+  const auto take = [&](const vxhost::Art& leaf) {
+    for (const ai::SegRecord& s : leaf.segments) {
+      box.left = std::min(box.left, s.anchor.x);
+      box.right = std::max(box.right, s.anchor.x);
+      box.bottom = std::min(box.bottom, s.anchor.y);
+      box.top = std::max(box.top, s.anchor.y);
+    }
+  };
+  take(art);
+  for (const vxhost::Art* child : art.Children()) take(*child);
+  return box;
+}
 
 inline ai::ColorRecord Gray(double g) {
   ai::ColorRecord c{};

@@ -14,23 +14,9 @@
 
 namespace {
 
+using vxtest::Box;
+using vxtest::BoxOf;
 using vxtest::Gray;
-
-struct Box {
-  double left, bottom, right, top;
-};
-
-Box BoxOf(const vxhost::Art& art) {
-  Box box{std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(),
-          -std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
-  for (const ai::SegRecord& s : art.segments) {
-    box.left = std::min(box.left, s.anchor.x);
-    box.right = std::max(box.right, s.anchor.x);
-    box.bottom = std::min(box.bottom, s.anchor.y);
-    box.top = std::max(box.top, s.anchor.y);
-  }
-  return box;
-}
 
 void ExpectBox(const vxhost::Art& art, double left, double bottom, double right, double top) {
   const Box box = BoxOf(art);

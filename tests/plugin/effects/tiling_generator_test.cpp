@@ -15,26 +15,9 @@
 namespace {
 
 using vxtest::AddPath;
+using vxtest::Box;
+using vxtest::BoxOf;
 using vxtest::Gray;
-
-struct Box {
-  double left, bottom, right, top;
-  double cx() const { return (left + right) / 2; }
-  double cy() const { return (bottom + top) / 2; }
-  double width() const { return right - left; }
-};
-
-Box BoxOf(const vxhost::Art& art) {
-  Box box{std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(),
-          -std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
-  for (const ai::SegRecord& s : art.segments) {
-    box.left = std::min(box.left, s.anchor.x);
-    box.right = std::max(box.right, s.anchor.x);
-    box.bottom = std::min(box.bottom, s.anchor.y);
-    box.top = std::max(box.top, s.anchor.y);
-  }
-  return box;
-}
 
 double TurnOf(const vxhost::Art& copy) {
   const ai::RealPoint a = copy.segments[0].anchor, b = copy.segments[1].anchor;

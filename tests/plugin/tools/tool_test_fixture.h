@@ -47,16 +47,24 @@ class ToolTest : public ::testing::Test {
     return path;
   }
 
-  void Stroke(std::vector<ai::RealPoint> points, int16_t modifiers = 0) {
+  ai::Code Press(ai::RealPoint at, int16_t modifiers = 0) {
     platform::SetTickCount(ticks);
-    driver.TrackCursor(points.front(), modifiers);
-    ASSERT_EQ(driver.MouseDown(points.front(), modifiers), ai::kNoError);
-    for (size_t i = 1; i < points.size(); ++i) {
-      platform::SetTickCount(ticks += 16);
-      ASSERT_EQ(driver.MouseDrag(points[i], modifiers), ai::kNoError);
-    }
+    driver.TrackCursor(at, modifiers);
+    return driver.MouseDown(at, modifiers);
+  }
+  ai::Code DragTo(ai::RealPoint at, int16_t modifiers = 0, uint32_t after = 16) {
+    platform::SetTickCount(ticks += after);
+    return driver.MouseDrag(at, modifiers);
+  }
+  ai::Code Release(ai::RealPoint at, int16_t modifiers = 0) {
     platform::SetTickCount(ticks += 16);
-    ASSERT_EQ(driver.MouseUp(points.back(), modifiers), ai::kNoError);
+    return driver.MouseUp(at, modifiers);
+  }
+  // Press at the first point, drag through the others, release at the last.
+  void Stroke(std::vector<ai::RealPoint> points, int16_t modifiers = 0) {
+    ASSERT_EQ(Press(points.front(), modifiers), ai::kNoError);
+    for (size_t i = 1; i < points.size(); ++i) ASSERT_EQ(DragTo(points[i], modifiers), ai::kNoError);
+    ASSERT_EQ(Release(points.back(), modifiers), ai::kNoError);
   }
 
   size_t LayerArtCount() const {

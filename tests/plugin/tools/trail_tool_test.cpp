@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "support/art_builder.h"
 #include "support/plugin_host.h"
+#include "plugin/tools/tool_test_fixture.h"
 #include "tool_driver.h"
 #include "tools/framework/tool_ctrlr.h"
 #include "tools/trail/trail_params.h"
@@ -24,17 +25,9 @@ namespace {
 using ai::RealPoint;
 constexpr double kPi = 3.14159265358979323846;
 
-class TrailToolTest : public ::testing::Test {
+class TrailToolTest : public vxtest::ToolTest {
  protected:
-  TrailToolTest() {
-    EXPECT_EQ(plugin.Startup(), ai::kNoError);
-    EXPECT_TRUE(driver.Choose("トレイルツール"));
-  }
-  ~TrailToolTest() override {
-    driver.Deselect();
-    EXPECT_EQ(plugin.Shutdown(), ai::kNoError);
-    platform::SetTickCount(std::nullopt);
-  }
+  TrailToolTest() : ToolTest("トレイルツール") {}
 
   vx::TrailToolParams& params() {
     return *static_cast<vx::TrailToolParams*>(vx::Globals()->toolRecords[vx::ToolRecordSlot(11)]);
@@ -52,24 +45,6 @@ class TrailToolTest : public ::testing::Test {
     return path;
   }
 
-  ai::Code Press(RealPoint at, int16_t modifiers = 0) {
-    platform::SetTickCount(ticks);
-    driver.TrackCursor(at, modifiers);
-    return driver.MouseDown(at, modifiers);
-  }
-  ai::Code DragTo(RealPoint at, int16_t modifiers = 0) {
-    platform::SetTickCount(ticks += 16);
-    return driver.MouseDrag(at, modifiers);
-  }
-  ai::Code Release(RealPoint at, int16_t modifiers = 0) {
-    platform::SetTickCount(ticks += 16);
-    return driver.MouseUp(at, modifiers);
-  }
-  void Stroke(std::vector<RealPoint> points, int16_t modifiers = 0) {
-    ASSERT_EQ(Press(points.front(), modifiers), ai::kNoError);
-    for (size_t i = 1; i < points.size(); ++i) ASSERT_EQ(DragTo(points[i], modifiers), ai::kNoError);
-    ASSERT_EQ(Release(points.back(), modifiers), ai::kNoError);
-  }
 
   std::vector<vxhost::Art*> Layer() const { return vxtest::LayerGroup(document)->Children(); }
   static RealPoint Centre(const vxhost::Art& path) {
@@ -81,13 +56,6 @@ class TrailToolTest : public ::testing::Test {
   void ExpectDragFreed() {
     for (const std::string& name : host.blocks().LiveNames()) EXPECT_NE(name, "g tDelta");
   }
-
-  vxtest::ScopedSettingsHome settingsHome;
-  vxhost::Host host{vxtest::QuietHost()};
-  vxhost::LoadedPlugin& plugin = host.AttachPlugin(VX_PLUGIN_PATH, &PluginMain);
-  vxhost::Document& document = host.OpenDocument(std::make_unique<vxhost::Document>());
-  vxhost::ToolDriver driver{host, plugin};
-  uint32_t ticks = 5000;
 };
 
 TEST_F(TrailToolTest, OutlinesWhileDraggingAndEvenCopiesAtMouseUp) {

@@ -13,6 +13,7 @@
 #include "platform/clock.h"
 #include "support/art_builder.h"
 #include "support/plugin_host.h"
+#include "plugin/tools/tool_test_fixture.h"
 #include "tool_driver.h"
 #include "tools/framework/tool_cursors.h"
 #include "tools/warp/warp_params.h"
@@ -26,17 +27,9 @@ constexpr int16_t kAlt = ai::modifier::kAlt;
 constexpr int16_t kShift = ai::modifier::kShift;
 constexpr int16_t kCtrl = ai::modifier::kCtrl;
 
-class WarpToolTest : public ::testing::Test {
+class WarpToolTest : public vxtest::ToolTest {
  protected:
-  WarpToolTest() {
-    EXPECT_EQ(plugin.Startup(), ai::kNoError);
-    EXPECT_TRUE(driver.Choose("ワープツール"));
-  }
-  ~WarpToolTest() override {
-    driver.Deselect();
-    EXPECT_EQ(plugin.Shutdown(), ai::kNoError);
-    platform::SetTickCount(std::nullopt);
-  }
+  WarpToolTest() : ToolTest("ワープツール") {}
 
   vx::WarpToolParams& params() { return *static_cast<vx::WarpToolParams*>(vx::Globals()->toolRecords[0]); }
 
@@ -48,25 +41,6 @@ class WarpToolTest : public ::testing::Test {
     return path;
   }
 
-  ai::Code Press(RealPoint at, int16_t modifiers = 0) {
-    platform::SetTickCount(ticks);
-    driver.TrackCursor(at, modifiers);
-    return driver.MouseDown(at, modifiers);
-  }
-  ai::Code DragTo(RealPoint at, int16_t modifiers = 0, uint32_t after = 16) {
-    platform::SetTickCount(ticks += after);
-    return driver.MouseDrag(at, modifiers);
-  }
-  ai::Code Release(RealPoint at, int16_t modifiers = 0) {
-    platform::SetTickCount(ticks += 16);
-    return driver.MouseUp(at, modifiers);
-  }
-  // Press at the first point, drag through the others, release at the last.
-  void Stroke(std::vector<RealPoint> points, int16_t modifiers = 0) {
-    ASSERT_EQ(Press(points.front(), modifiers), ai::kNoError);
-    for (size_t i = 1; i < points.size(); ++i) ASSERT_EQ(DragTo(points[i], modifiers), ai::kNoError);
-    ASSERT_EQ(Release(points.back(), modifiers), ai::kNoError);
-  }
 
   // Nothing of a drag is left after the release.
   void ExpectDragFreed() {
@@ -89,13 +63,6 @@ class WarpToolTest : public ::testing::Test {
     for (const auto& s : path->segments) top = std::max(top, s.anchor.y);
     return top;
   }
-
-  vxtest::ScopedSettingsHome settingsHome;
-  vxhost::Host host{vxtest::QuietHost()};
-  vxhost::LoadedPlugin& plugin = host.AttachPlugin(VX_PLUGIN_PATH, &PluginMain);
-  vxhost::Document& document = host.OpenDocument(std::make_unique<vxhost::Document>());
-  vxhost::ToolDriver driver{host, plugin};
-  uint32_t ticks = 5000;
 };
 
 TEST_F(WarpToolTest, ChoosingTheToolOpensItsControllerWithItsRecordAndCursor) {

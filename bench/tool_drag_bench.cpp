@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "document/document.h"
 #include "frame/globals.h"
@@ -16,60 +17,33 @@
 #include "host.h"
 #include "platform/clock.h"
 #include "plugin_loader.h"
+#include "tool_bench_session.h"
 #include "tool_driver.h"
-
-extern "C" ai::Code PluginMain(const char* caller, const char* selector, void* message);
 
 namespace {
 
 constexpr int kPaths = 16;
 constexpr int kAnchors = 2000;
 
-struct Session {
-  explicit Session(const char* tool = "ワープツール", ai::RealPoint press = {100, 0}) : press(press) {
-    char pattern[] = "/tmp/vx_bench_settings_XXXXXX";
-    settings = mkdtemp(pattern);
-    setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
-    vxhost::HostOptions options;
-    options.echoAlerts = false;
-    host = std::make_unique<vxhost::Host>(options);
-    plugin = &host->AttachPlugin(VX_PLUGIN_PATH, &PluginMain);
-    plugin->Startup();
-    vxhost::Document& document = host->OpenDocument(std::make_unique<vxhost::Document>());
-    for (int p = 0; p < kPaths; ++p) {
-      vxhost::Art* path = document.NewArt(ai::art_kind::kPath);
-      const double radius = 100 + 20 * p;
-      for (int i = 0; i < kAnchors; ++i) {
-        const double a = 2 * M_PI * i / kAnchors;
-        const ai::RealPoint point{radius * std::cos(a), radius * std::sin(a)};
-        path->segments.push_back({point, point, point, 1, 0});
-      }
-      path->closed = true;
-      path->userAttributes = ai::art_attr::kSelected;
-      document.Insert(path, ai::placement::kInsideAtBottom, document.currentLayer()->group);
+// Rings of corner anchors around the origin, every one selected.
+void DrawRings(vxhost::Document& document) {
+  for (int p = 0; p < kPaths; ++p) {
+    const double radius = 100 + 20 * p;
+    std::vector<ai::RealPoint> points;
+    for (int i = 0; i < kAnchors; ++i) {
+      const double a = 2 * M_PI * i / kAnchors;
+      points.push_back({radius * std::cos(a), radius * std::sin(a)});
     }
-    driver = std::make_unique<vxhost::ToolDriver>(*host, *plugin);
-    driver->Choose(tool);
-    if (std::string(tool) == "クラフトツール")
-      static_cast<vx::CraftToolParams*>(vx::Globals()->toolRecords[3])->mode = 3;  // twirl
-    platform::SetTickCount(1000);
-    driver->MouseDown(press);
+    vxbench::ToolBenchSession::AddSelectedPath(document, points);
   }
-  ~Session() {
-    driver->MouseUp(press, ai::modifier::kCancel);
-    driver->Deselect();
-    plugin->Shutdown();
-    driver.reset();
-    host.reset();
-    platform::SetTickCount(std::nullopt);
-    std::filesystem::remove_all(settings);
-  }
+}
 
-  ai::RealPoint press;
-  std::string settings;
-  std::unique_ptr<vxhost::Host> host;
-  vxhost::LoadedPlugin* plugin = nullptr;
-  std::unique_ptr<vxhost::ToolDriver> driver;
+struct Session : vxbench::ToolBenchSession {
+  explicit Session(const char* tool = "ワープツール", ai::RealPoint press = {100, 0})
+      : ToolBenchSession(tool, press, DrawRings, [tool] {
+          if (std::string(tool) == "クラフトツール")
+            static_cast<vx::CraftToolParams*>(vx::Globals()->toolRecords[3])->mode = 3;  // twirl
+        }) {}
 };
 
 void BM_WarpDragMessage(benchmark::State& state) {

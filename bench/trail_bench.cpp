@@ -12,53 +12,24 @@
 #include "host.h"
 #include "platform/clock.h"
 #include "plugin_loader.h"
+#include "tool_bench_session.h"
 #include "tool_driver.h"
-
-extern "C" ai::Code PluginMain(const char* caller, const char* selector, void* message);
 
 namespace {
 
 constexpr int kPaths = 1000;
 
-struct Session {
-  Session() {
-    char pattern[] = "/tmp/vx_bench_settings_XXXXXX";
-    settings = mkdtemp(pattern);
-    setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
-    vxhost::HostOptions options;
-    options.echoAlerts = false;
-    host = std::make_unique<vxhost::Host>(options);
-    plugin = &host->AttachPlugin(VX_PLUGIN_PATH, &PluginMain);
-    plugin->Startup();
-    vxhost::Document& document = host->OpenDocument(std::make_unique<vxhost::Document>());
-    for (int p = 0; p < kPaths; ++p) {
-      vxhost::Art* path = document.NewArt(ai::art_kind::kPath);
-      const double x = 12.0 * (p % 40), y = 12.0 * (p / 40);
-      for (const ai::RealPoint point : {ai::RealPoint{x, y}, {x + 10, y}, {x + 10, y + 10}, {x, y + 10}})
-        path->segments.push_back({point, point, point, 1, 0});
-      path->closed = true;
-      path->userAttributes = ai::art_attr::kSelected;
-      document.Insert(path, ai::placement::kInsideAtBottom, document.currentLayer()->group);
-    }
-    driver = std::make_unique<vxhost::ToolDriver>(*host, *plugin);
-    driver->Choose("トレイルツール");
-    platform::SetTickCount(1000);
-    driver->MouseDown({0, 0});
+// 1,000 selected 10 x 10 squares in rows of forty.
+void DrawSquares(vxhost::Document& document) {
+  for (int p = 0; p < kPaths; ++p) {
+    const double x = 12.0 * (p % 40), y = 12.0 * (p / 40);
+    const ai::RealPoint corners[] = {{x, y}, {x + 10, y}, {x + 10, y + 10}, {x, y + 10}};
+    vxbench::ToolBenchSession::AddSelectedPath(document, corners);
   }
-  ~Session() {
-    driver->MouseUp({0, 0}, ai::modifier::kCancel);
-    driver->Deselect();
-    plugin->Shutdown();
-    driver.reset();
-    host.reset();
-    platform::SetTickCount(std::nullopt);
-    std::filesystem::remove_all(settings);
-  }
+}
 
-  std::string settings;
-  std::unique_ptr<vxhost::Host> host;
-  vxhost::LoadedPlugin* plugin = nullptr;
-  std::unique_ptr<vxhost::ToolDriver> driver;
+struct Session : vxbench::ToolBenchSession {
+  Session() : ToolBenchSession("トレイルツール", {0, 0}, DrawSquares) {}
 };
 
 void BM_TrailDragMessage(benchmark::State& state) {

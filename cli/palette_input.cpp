@@ -87,7 +87,11 @@ std::string ReadFieldText(const vx::RecordSpec& spec, const vx::FieldSpec& field
 
 void TypeFieldValue(PaletteHand& user, platform::ui::Dialog& dialog, const vx::FieldSpec& field,
                     const std::string& value, int32_t current) {
-  const vx::ControlIds& ids = field.controls;
+  vx::ControlIds ids = field.controls;
+  // A feed with an edit for each mode is typed where the palette shows it.
+  if (const platform::ui::Control* lengths = ids.lengthEdit != 0 ? dialog.Item(ids.lengthEdit) : nullptr;
+      lengths != nullptr && lengths->Visible())
+    ids.edit = ids.lengthEdit;
   int32_t result = platform::ui::kUiOk;
   platform::ui::Control* control = ids.edit != 0 ? dialog.Item(ids.edit) : nullptr;
   if (control != nullptr && control->Kind() == platform::ui::ControlClass::kEdit) {

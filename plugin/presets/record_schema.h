@@ -56,6 +56,10 @@ struct ControlIds {
   int32_t slider = 0;
   const int32_t* buttons = nullptr;
   int32_t firstButton = 0;  // buttons[0], kept apart so tables can read it at compile time
+  // A feed in percent or in points may have a second edit and spin at the same
+  // place for its lengths: the palette shows the pair of the current mode.
+  int32_t lengthEdit = 0;
+  int32_t lengthSpin = 0;
 };
 
 struct FieldSpec {

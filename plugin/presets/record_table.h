@@ -108,6 +108,7 @@ constexpr ai::Code ActionKey(const char* text) {
 #define CTL_NONE (::vx::ControlIds{})
 #define CTL_EDIT(edit, spin) (::vx::ControlIds{edit, spin, 0, nullptr})
 #define CTL_SLIDER(edit, spin, slider) (::vx::ControlIds{edit, spin, slider, nullptr})
+#define CTL_FEEDS(edit, spin, lengthEdit, lengthSpin) (::vx::ControlIds{edit, spin, 0, nullptr, 0, lengthEdit, lengthSpin})
 #define CTL_BOX(id) (::vx::ControlIds{id, 0, 0, nullptr})
 #define CTL_BUTTONS(...) (::vx::ControlIds{0, 0, 0, ::vx::kControlList<__VA_ARGS__>, ::vx::kFirstOf<__VA_ARGS__>})
 #define CTL_QUICK(edit, spin, slider, ...) \

@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -138,6 +139,20 @@ TEST_F(EffectCli, ValuesThePaletteCannotReadAreRefusedAndClampedOnesReported) {
       << "-q keeps the note back";
   const auto inRange = vxtest::RunVellumix4("effect neon " + input + " -o " + output + " --set tracks=3 --set shadowOffset=2mm");
   EXPECT_EQ(inRange.output.find("note"), std::string::npos) << inRange.output;
+}
+
+TEST_F(EffectCli, FeedsInPointsAreTypedIntoTheEditsTheModeShows) {
+  const auto run = Run("tiling " + input + " -o " + output +
+                       " --select line --set moveRelative=1 --set moveH=30 --set moveV=12pt --set columns=2 --set rows=1");
+  ASSERT_EQ(run.status, 0) << run.output;
+  auto document = vxhost::svg::ReadSvgFile(output);
+  std::vector<double> lefts;
+  document->ForEachArt([&](vxhost::Art* art) {
+    if (art->kind == ai::art_kind::kPluginGroup && art->resultGroup != nullptr && art->resultGroup->firstChild)
+      for (vxhost::Art* copy : art->resultGroup->firstChild->Children()) if (!copy->segments.empty()) lefts.push_back(copy->segments[0].anchor.x);
+  });
+  ASSERT_EQ(lefts.size(), 2u);
+  EXPECT_NEAR(std::abs(lefts[1] - lefts[0]), 30, 1e-9) << "the second copy one 30 pt feed along";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "frame/globals.h"
 #include "frame/suite_set.h"
@@ -62,6 +63,8 @@ RecordBinder::RecordBinder(platform::ui::Dialog& dialog, const RecordSpec& spec,
       for (int32_t k = 0; c.buttons != nullptr && c.buttons[k] != 0; ++k)
         bindings_.push_back({c.buttons[k], &field, component, Role::kButton, k});
     }
+    if (field.controls.lengthEdit != 0) bindings_.push_back({field.controls.lengthEdit, &field, 0, Role::kEdit, 0, true});
+    if (field.controls.lengthSpin != 0) bindings_.push_back({field.controls.lengthSpin, &field, 0, Role::kSpin, 0, true});
   }
 }
 
@@ -116,8 +119,25 @@ void RecordBinder::SetSliderFromField(const FieldSpec& field, int component) {
   c->SetPosition(RoundHalfAway(shown));
 }
 
+ControlIds RecordBinder::ShownControls(const FieldSpec& field, int component) const {
+  ControlIds ids = component == 0 ? field.controls : field.controlsY;
+  if (ids.lengthEdit != 0 && ShownOf(field) == Shown::kLength) {
+    ids.edit = ids.lengthEdit;
+    ids.spin = ids.lengthSpin;
+  }
+  return ids;
+}
+
 void RecordBinder::WriteControls(const FieldSpec& field, int component) {
-  const ControlIds& ids = component == 0 ? field.controls : field.controlsY;
+  const ControlIds ids = ShownControls(field, component);
+  if (component == 0 && field.controls.lengthEdit != 0) {
+    // Only the pair of the current mode is shown; both lie at the same place.
+    const bool length = ids.edit == field.controls.lengthEdit;
+    for (int32_t id : {field.controls.edit, field.controls.spin})
+      if (platform::ui::Control* c = dialog_.Item(id)) c->Show(!length);
+    for (int32_t id : {field.controls.lengthEdit, field.controls.lengthSpin})
+      if (platform::ui::Control* c = dialog_.Item(id)) c->Show(length);
+  }
   const double stored = StoredComponent(field, record_, component);
   if (ids.edit != 0) {
     platform::ui::Control* c = dialog_.Item(ids.edit);
@@ -187,6 +207,12 @@ void RecordBinder::ApplyRules() {
 
 void RecordBinder::Changed(const FieldSpec& field) {
   owner_.FieldChanged(field);
+  // Feeds that follow this field as their mode show their other pair now, with
+  // what the owner made of their values.
+  for (size_t f = 0; f < spec_.fieldCount; ++f) {
+    const FieldSpec& feed = spec_.fields[f];
+    if (feed.modeField != nullptr && std::strcmp(feed.modeField, field.name) == 0) WriteControls(feed, 0);
+  }
   if (owner_.LiveUpdateOn()) owner_.LiveUpdate();
 }
 
@@ -222,7 +248,7 @@ void RecordBinder::CommitText(int32_t editId) {
 
 void RecordBinder::ClickButton(const Binding& b) {
   const FieldSpec& field = *b.field;
-  const ControlIds& ids = ControlsOf(b);
+  const ControlIds ids = ControlsOf(b);
   if (IsQuickSet(field, b.component)) {
     // Quick-set buttons set values spread evenly over the range, the minimum first.
     int32_t count = 0;
@@ -242,7 +268,7 @@ void RecordBinder::ClickButton(const Binding& b) {
 }
 
 void RecordBinder::Spin(const Binding& b, int32_t delta) {
-  const ControlIds& ids = ControlsOf(b);
+  const ControlIds ids = ControlsOf(b);
   platform::ui::Control* edit = dialog_.Item(ids.edit);
   if (edit == nullptr) return;
   const bool length = ShownOf(*b.field) == Shown::kLength;
@@ -267,7 +293,7 @@ void RecordBinder::Scroll(const Binding& b, ScrollCode code, int32_t position) {
   // The slider has moved already when it reports a step; its reported position
   // is where it is now.
   slider->SetPosition(position);
-  const ControlIds& ids = ControlsOf(b);
+  const ControlIds ids = ControlsOf(b);
   platform::ui::Control* edit = dialog_.Item(ids.edit);
   if (edit != nullptr) {
     edit->SetText(FixedText(slider->Position(), 3));

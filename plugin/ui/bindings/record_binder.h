@@ -84,12 +84,16 @@ class RecordBinder {
     int component;  // 0, or 1 for a point's y
     Role role;
     int32_t index;  // a button's place in its list
+    bool length = false;  // the edit or spin of a feed's lengths (ControlIds::lengthEdit)
   };
   const Binding* Find(int32_t id) const;
   const Binding* FindRole(const FieldSpec& field, int component, Role role) const;
-  const ControlIds& ControlsOf(const Binding& b) const {
+  ControlIds ControlsOf(const Binding& b) const {
+    if (b.length) return ControlIds{b.field->controls.lengthEdit, b.field->controls.lengthSpin};
     return b.component == 1 ? b.field->controlsY : b.field->controls;
   }
+  // The controls that show a field now: a feed's pair of the current mode.
+  ControlIds ShownControls(const FieldSpec& field, int component) const;
   Shown ShownOf(const FieldSpec& field) const;
   void Limits(const FieldSpec& field, double* minimum, double* maximum) const;
   std::string Format(const FieldSpec& field, int component) const;

@@ -4,6 +4,7 @@
 #include "effects/frame/frame_generator.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 #include "effects/frame/frame_params.h"
@@ -183,8 +184,21 @@ TEST_F(FramePaletteTest, CornerOffsetControlsTheCornerBoxAndModesConvertFeeds) {
   EXPECT_EQ(Record().moveRelative, 1);
   EXPECT_DOUBLE_EQ(Record().sideMove, 15) << "half the selection's 30 pt height";
   EXPECT_DOUBLE_EQ(Record().cornerMove, 30);
+  // Only the pair of the mode is shown, and it edits the same fields.
+  EXPECT_FALSE(Palette().Item(fc::kSideMoveRelative)->Visible());
+  EXPECT_FALSE(Palette().Item(fc::kCornerMoveRelativeSpin)->Visible());
+  ASSERT_TRUE(Palette().Item(fc::kSideMoveAbsolute)->Visible());
+  EXPECT_TRUE(Palette().Item(fc::kCornerMoveAbsoluteSpin)->Visible());
+  EXPECT_EQ(std::strtod(Palette().Item(fc::kSideMoveAbsolute)->Text().c_str(), nullptr), 15);
+  EXPECT_EQ(user.TypeAndLeave(Palette(), fc::kSideMoveAbsolute, "2000"), 0);
+  EXPECT_DOUBLE_EQ(Record().sideMove, 1000) << "lengths are clamped to 1000 pt";
+  user.TypeAndLeave(Palette(), fc::kSideMoveAbsolute, "15");
+  EXPECT_EQ(user.TypeAndLeave(Palette(), fc::kSideMoveRelative, "1"), platform::ui::kUiHidden);
   user.PickItem(Palette(), fc::kFeedMode, 0);
   EXPECT_DOUBLE_EQ(Record().sideMove, 0.5);
+  EXPECT_TRUE(Palette().Item(fc::kSideMoveRelative)->Visible());
+  EXPECT_FALSE(Palette().Item(fc::kSideMoveAbsolute)->Visible());
+  EXPECT_EQ(Palette().Item(fc::kSideMoveRelative)->Text(), "50.000");
 }
 
 TEST_F(FramePaletteTest, ARecordedApplyPlaysBackOnAnotherSelection) {

@@ -24,6 +24,17 @@ inline ai::Code ArtOf(ai::ArtHandle handle, Art*& art) {
   Art* name = nullptr;       \
   if (ai::Code code_ = ArtOf(handle, name)) return code_
 
+// The style new paths get: filled black, not stroked.
+inline ai::PathStyle NewPathStyle() {
+  ai::PathStyle style{};
+  style.fillPaint = 1;
+  style.fillColor.kind = ai::color_kind::kGray;
+  style.fillColor.c.gray.gray = 1;
+  style.strokeWidth = 1;
+  style.miterLimit = 4;
+  return style;
+}
+
 inline ai::ArtHandle HandleOf(Art* art) { return reinterpret_cast<ai::ArtHandle>(art); }
 
 inline Layer* LayerOf(ai::LayerHandle handle) {

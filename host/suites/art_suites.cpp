@@ -72,13 +72,7 @@ ai::Code NewArt(int16_t kind, int16_t placement, ai::ArtHandle referenceHandle, 
   if (ai::Code code = ReferenceOf(referenceHandle, placement, reference)) return code;
   Document& document = *CurrentDocument();
   Art* art = document.NewArt(kind);
-  if (kind == ai::art_kind::kPath) {
-    art->style.fillPaint = 1;
-    art->style.fillColor.kind = ai::color_kind::kGray;
-    art->style.fillColor.c.gray.gray = 1;
-    art->style.strokeWidth = 1;
-    art->style.miterLimit = 4;
-  }
+  if (kind == ai::art_kind::kPath) art->style = NewPathStyle();
   if (!document.Insert(art, placement, reference)) {
     document.Dispose(art);
     return ai::kBadParameter;

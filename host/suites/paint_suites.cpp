@@ -1,9 +1,10 @@
-// Custom (global and spot) colours and gradients.
+// Custom (global and spot) colours, gradients and the colour picker.
 #include <algorithm>
 #include <cstring>
 
 #include "suites/art_access.h"
 #include "suites/suite_tables.h"
+#include "ui/color_picker.h"
 
 namespace vxhost {
 namespace {
@@ -177,13 +178,21 @@ ai::Code DeleteStop(ai::GradientHandle handle, int32_t index) {
   return ai::kNoError;
 }
 
+ai::Code DisplayColorPicker(ai::ColorRecord* color) {
+  if (color == nullptr) return ai::kBadParameter;
+  VX_HOST_ENTER();
+  return RunColorPicker(*color) ? ai::kNoError : ai::kUserCanceled;
+}
+
 const ai::CustomColorSuite kCustomColor = {NewCustomColor, GetColorName, IsSpot, ProcessEquivalent};
+const ai::PaintStyleSuite kPaintStyle = {DisplayColorPicker};
 const ai::GradientSuite kGradient = {NewGradient, DisposeGradient, GetType,   SetType,    GetGradientName, SetGradientName,
                                      CountStops,  GetStop,         SetStop,   InsertStop, DeleteStop};
 
 }  // namespace
 
 const ai::CustomColorSuite* CustomColorSuiteTable() { return &kCustomColor; }
+const ai::PaintStyleSuite* PaintStyleSuiteTable() { return &kPaintStyle; }
 const ai::GradientSuite* GradientSuiteTable() { return &kGradient; }
 
 }  // namespace vxhost

@@ -119,6 +119,22 @@ ai::Code GetPathStyle(ai::ArtHandle handle, ai::PathStyle* style) {
   return ai::kNoError;
 }
 
+ai::Code GetCurrentPathStyle(ai::PathStyle* style) {
+  if (style == nullptr) return ai::kBadParameter;
+  VX_HOST_ENTER();
+  Document* document = CurrentDocument();
+  if (document == nullptr) return ai::kNoDocument;
+  // The first selected path in document order speaks for the selection.
+  const Art* found = nullptr;
+  document->ForEachArt([&](Art* art) {
+    if (found != nullptr || !art->selected()) return;
+    if (art->kind == ai::art_kind::kCompoundPath) found = FirstPathOf(art);
+    else if (CarriesStyle(*art)) found = art;
+  });
+  *style = found != nullptr ? found->style : NewPathStyle();
+  return ai::kNoError;
+}
+
 ai::Code SetPathStyle(ai::ArtHandle handle, const ai::PathStyle* style) {
   if (style == nullptr) return ai::kBadParameter;
   VX_HOST_ENTER();
@@ -199,7 +215,7 @@ ai::Code SetOpacity(ai::ArtHandle handle, double opacity) {
 }
 
 const ai::PathSuite kPath = {GetSegmentCount, SetSegmentCount, GetSegments, SetSegments, GetClosed, SetClosed};
-const ai::PathStyleSuite kPathStyle = {GetPathStyle, SetPathStyle};
+const ai::PathStyleSuite kPathStyle = {GetPathStyle, SetPathStyle, GetCurrentPathStyle};
 const ai::GroupSuite kGroup = {GetClipped, SetClipped};
 const ai::TagSuite kTag = {SetTag, GetTag};
 const ai::BlendStyleSuite kBlendStyle = {GetOpacity, SetOpacity};

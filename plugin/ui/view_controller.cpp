@@ -1,5 +1,7 @@
 #include "ui/view_controller.h"
 
+#include <algorithm>
+
 #include "frame/error_messages.h"
 #include "frame/globals.h"
 #include "frame/suite_set.h"
@@ -29,6 +31,7 @@ void VELLUMiX4ViewController::Bind(const RecordSpec& spec, void* record, const E
 
 void VELLUMiX4ViewController::Bind(const RecordSpec& spec, void* record, const PaletteSpec& palette) {
   pages_ = palette.pages;
+  hooks_ = palette.hooks;
   Bind(spec, record, palette.rules.data(), palette.rules.size());
 }
 
@@ -39,6 +42,10 @@ void VELLUMiX4ViewController::AttachBinder() {
   for (size_t f = 0; f < spec.fieldCount; ++f) {
     const FieldSpec& field = spec.fields[f];
     if (field.shown != Shown::kDegrees || field.controls.slider == 0) continue;
+    const bool straight = std::any_of(pages_.begin(), pages_.end(), [&](const SliderPage& page) {
+      return page.slider == field.controls.slider && page.minimum < page.maximum;
+    });
+    if (straight) continue;
     platform::ui::Control* slider = Item(field.controls.slider);
     if (slider == nullptr || slider->Behavior() != nullptr) continue;
     auto dial = std::make_unique<KDLCircularSliderCtrl>(*slider);
@@ -47,8 +54,16 @@ void VELLUMiX4ViewController::AttachBinder() {
     slider->SetBehavior(std::move(dial));
   }
   binder_->Attach();
-  for (const SliderPage& page : pages_)
-    if (platform::ui::Control* slider = Item(page.slider)) slider->SetPageSize(page.pageSize);
+  for (const SliderPage& page : pages_) {
+    platform::ui::Control* slider = Item(page.slider);
+    if (slider == nullptr) continue;
+    slider->SetPageSize(page.pageSize);
+    if (page.minimum < page.maximum) slider->SetRange(page.minimum, page.maximum);
+  }
+}
+
+void VELLUMiX4ViewController::FieldChangedAt(const FieldSpec& field, int component) {
+  if (hooks_ != nullptr && hooks_->fieldChanged != nullptr) hooks_->fieldChanged(*this, field, component);
 }
 
 bool VELLUMiX4ViewController::OnInitDialog() {
@@ -89,6 +104,7 @@ void VELLUMiX4ViewController::OnCommand(int32_t id, platform::ui::Notify code) {
     OnHelp();
     return;
   }
+  if (hooks_ != nullptr && hooks_->command != nullptr && hooks_->command(*this, id, code)) return;
   OnPaletteCommand(id, code);
 }
 

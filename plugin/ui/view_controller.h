@@ -34,6 +34,7 @@ class VELLUMiX4ViewController : public platform::ui::Dialog, public BindingOwner
   RecordBinder* binder() const { return binder_.get(); }
 
   void FocusHost() override;
+  void FieldChangedAt(const FieldSpec& field, int component) override;
   bool LiveUpdateOn() const override { return false; }
   void LiveUpdate() override {}
 
@@ -58,6 +59,7 @@ class VELLUMiX4ViewController : public platform::ui::Dialog, public BindingOwner
   bool enterPass_ = false;
   std::unique_ptr<RecordBinder> binder_;
   const EnableRule* rules_ = nullptr;
+  const PaletteHooks* hooks_ = nullptr;
   size_t ruleCount_ = 0;
   std::span<const SliderPage> pages_;
 };

@@ -33,7 +33,7 @@ TEST(Cli, InfoStartsAndStopsThePluginCleanly) {
   ASSERT_EQ(info.status, 0) << info.output;
   EXPECT_NE(info.output.find("ADBE kind  \"SPEA\""), std::string::npos) << info.output;
   EXPECT_NE(info.output.find("ADBE pinm  \"VELLUMiX4\""), std::string::npos);
-  EXPECT_NE(info.output.find("suites acquired (47)"), std::string::npos);
+  EXPECT_NE(info.output.find("suites acquired (48)"), std::string::npos);
   EXPECT_NE(info.output.find("  AI User Suite\n"), std::string::npos);
   EXPECT_NE(info.output.find("shut down    cleanly; 0 blocks alive, 0 suites held, contexts balanced"),
             std::string::npos);

@@ -1,6 +1,8 @@
 // The end-colour buttons and "Calc" that the Live Trail palette and the Trail
-// tool's palette share. Each works on the record's fields directly; the caller
-// refreshes its controls and, with live update on, the selection.
+// tool's palette share, and the reading of a painted colour that the swatches
+// and the Trail tool's eyedropper share. Each button works on the record's
+// fields directly; the palette hooks (trail_end_buttons.cpp) refresh the
+// controls and, with live update on, the selection.
 #pragma once
 
 #include <cmath>
@@ -8,6 +10,7 @@
 #include <utility>
 
 #include "frame/host/art_records.h"
+#include "frame/host/codes.h"
 #include "presets/record_hooks.h"
 #include "resources/control_ids.h"
 
@@ -21,6 +24,25 @@ inline ai::ColorRecord BlackColorIn(int16_t model) {
   else black.c.four = {0, 0, 0, 1};
   return black;
 }
+
+// Whether a colour of `kind` is a process colour (gray, four- or three-colour).
+inline bool IsProcessKind(int32_t kind) {
+  return kind == ai::color_kind::kGray || kind == ai::color_kind::kFour || kind == ai::color_kind::kThree;
+}
+
+// A painted side's colour as an end colour, into `color`: a process colour as it
+// is unless a component is negative, a custom colour as its process equivalent
+// at its tint. `taken` says whether `color` was written; other kinds (gradients,
+// patterns) and negative components leave it. The host's code when the
+// conversion fails.
+ai::Code TakeEndColor(ai::ColorRecord side, ai::ColorRecord& color, bool* taken);
+
+// A swatch click: the side's colour from the selection's current style (no
+// style the host can report: four-colour 0, 0, 0, 0; an unpainted side: no
+// colour), or with Alt from the host's colour picker (kind 2 only when the
+// colour is accepted). Otherwise the side's kind becomes 2. The host's code of
+// a failing call other than a cancelled picker.
+ai::Code PressSwatch(int32_t& kind, ai::ColorRecord& color, bool fill, bool alt);
 
 // "Calc": the start tint that makes `steps` even steps, 1 - 1 / steps (1 for
 // no steps), within 0..1.

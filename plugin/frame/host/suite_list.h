@@ -40,6 +40,7 @@
   X(Menu, MenuSuite, "AI Menu Suite", 11)                                    \
   X(Panel, PanelSuite, "AI Panel Suite", 2)                                  \
   X(PanelFlyoutMenu, PanelFlyoutMenuSuite, "AI Panel Flyout Menu Suite", 2)  \
+  X(PaintStyle, PaintStyleSuite, "AI Paint Style Suite", 9)                  \
   X(PathStyle, PathStyleSuite, "AI Path Style Suite", 13)                    \
   X(Path, PathSuite, "AI Path Suite", 11)                                    \
   X(PluginGroup, PluginGroupSuite, "AI Plugin Group Suite", 6)               \

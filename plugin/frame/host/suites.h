@@ -163,6 +163,15 @@ struct PathSuite {
 struct PathStyleSuite {
   Code (*getPathStyle)(ArtHandle art, PathStyle* style);
   Code (*setPathStyle)(ArtHandle art, const PathStyle* style);
+  // The style the host shows as current: that of the selected art, or the one
+  // new art gets when nothing is selected.
+  Code (*getCurrentPathStyle)(PathStyle* style);
+};
+
+// The host's colour picker: a modal dialog on `color`; kUserCanceled when the
+// user cancels it, `color` then unchanged.
+struct PaintStyleSuite {
+  Code (*displayColorPicker)(ColorRecord* color);
 };
 
 // What to match: art of `kind` whose user attributes masked by `which` equal `value`.

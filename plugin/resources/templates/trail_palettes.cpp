@@ -24,15 +24,17 @@ constexpr void AddSharedRows(Sheet<N>& s) {
   s.BeginGroup({"収束条件", "To..."});
   const int32_t top = s.Line();
   const int32_t x = s.Left();
-  // Each side: its label, its swatch, and its four buttons in two rows.
+  // Each side: its label, its swatch (a button showing the end colour: a click
+  // takes the selection's colour, Alt+click opens the colour picker), and its
+  // four buttons in two rows.
   s.Label({"塗り:", "Fill:"}, x, top + 8, 30);
-  s.Put(kFillSwatch, ControlClass::kPicture, {"塗り", "Fill"}, x + 30, top, 32, 32, kTabStop);
+  s.Put(kFillSwatch, ControlClass::kImageButton, {"塗り", "Fill"}, x + 30, top, 32, 32, kTabStop);
   s.Put(kFillOwn, ControlClass::kImageButton, {"元の色", "Own Colour"}, x + 66, top, 16, 16, kTabStop);
   s.Put(kFillWhite, ControlClass::kImageButton, {"白", "White"}, x + 84, top, 16, 16, kTabStop);
   s.Put(kFillBlack, ControlClass::kImageButton, {"黒", "Black"}, x + 66, top + 16, 16, 16, kTabStop);
   s.Put(kFillNone, ControlClass::kImageButton, {"なし", "None"}, x + 84, top + 16, 16, 16, kTabStop);
   s.Label({"線:", "Stroke:"}, x + 106, top + 8, 36);
-  s.Put(kStrokeSwatch, ControlClass::kPicture, {"線", "Stroke"}, x + 142, top, 32, 32, kTabStop);
+  s.Put(kStrokeSwatch, ControlClass::kImageButton, {"線", "Stroke"}, x + 142, top, 32, 32, kTabStop);
   s.Put(kStrokeOwn, ControlClass::kImageButton, {"元の色", "Own Colour"}, x + 178, top, 16, 16, kTabStop);
   s.Put(kStrokeWhite, ControlClass::kImageButton, {"白", "White"}, x + 196, top, 16, 16, kTabStop);
   s.Put(kStrokeBlack, ControlClass::kImageButton, {"黒", "Black"}, x + 178, top + 16, 16, 16, kTabStop);

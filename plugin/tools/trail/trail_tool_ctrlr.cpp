@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "effects/framework/color_mix.h"
+#include "effects/trail/trail_end_buttons.h"
 #include "effects/trail/trail_steps.h"
 #include "frame/suite_set.h"
 #include "presets/record_hooks.h"
@@ -22,7 +23,8 @@ ai::RealRect Union(const ai::RealRect& a, const ai::RealRect& b) {
 }
 
 // The side's colour as an end colour, into `color` and `kind`. Unpainted: no
-// colour (kind -1) and the end "none"; gradients and patterns leave both.
+// colour (kind -1) and the end "none"; gradients, patterns and process colours
+// with a negative component leave both.
 ai::Code TakeSide(bool painted, ai::ColorRecord side, ai::ColorRecord& color, int16_t& kind) {
   if (!painted) {
     color = ai::ColorRecord{};
@@ -30,28 +32,10 @@ ai::Code TakeSide(bool painted, ai::ColorRecord side, ai::ColorRecord& color, in
     kind = trail_end::kNone;
     return ai::kNoError;
   }
-  switch (side.kind) {
-    case ai::color_kind::kGradient:
-    case ai::color_kind::kPattern:
-      return ai::kNoError;
-    case ai::color_kind::kCustom:
-      if (ai::Code code = ToProcessColor(side)) return code;
-      color = side;
-      break;
-    case ai::color_kind::kGray:
-    case ai::color_kind::kFour:
-    case ai::color_kind::kThree: {
-      const double* c = side.kind == ai::color_kind::kGray   ? &side.c.gray.gray
-                        : side.kind == ai::color_kind::kFour ? &side.c.four.cyan
-                                                             : &side.c.three.red;
-      const int n = side.kind == ai::color_kind::kGray ? 1 : side.kind == ai::color_kind::kFour ? 4 : 3;
-      if (std::any_of(c, c + n, [](double v) { return v < 0; })) return ai::kNoError;
-      color = side;
-      break;
-    }
-    default:
-      break;
-  }
+  if (side.kind == ai::color_kind::kGradient || side.kind == ai::color_kind::kPattern) return ai::kNoError;
+  bool taken = false;
+  if (ai::Code code = TakeEndColor(side, color, &taken)) return code;
+  if (!taken && IsProcessKind(side.kind)) return ai::kNoError;
   kind = trail_end::kColor;
   return ai::kNoError;
 }

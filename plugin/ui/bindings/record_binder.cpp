@@ -205,8 +205,9 @@ void RecordBinder::ApplyRules() {
   }
 }
 
-void RecordBinder::Changed(const FieldSpec& field) {
+void RecordBinder::Changed(const FieldSpec& field, int component) {
   owner_.FieldChanged(field);
+  owner_.FieldChangedAt(field, component);
   // Feeds that follow this field as their mode show their other pair now, with
   // what the owner made of their values.
   for (size_t f = 0; f < spec_.fieldCount; ++f) {
@@ -240,7 +241,7 @@ void RecordBinder::CommitText(int32_t editId) {
     value = std::clamp(value, minimum, maximum);
     StoreComponent(field, record_, StoredFromShown(shown, value, ruler), b->component);
   }
-  if (stored) Changed(field);
+  if (stored) Changed(field, b->component);
   c->SetText(Format(field, b->component));
   SetSliderFromField(field, b->component);
   ApplyRules();
@@ -263,7 +264,7 @@ void RecordBinder::ClickButton(const Binding& b) {
   }
   StoreComponent(field, record_, field.minimum + b.index, b.component);
   WriteControls(field, b.component);
-  Changed(field);
+  Changed(field, b.component);
   ApplyRules();
 }
 
@@ -305,7 +306,7 @@ void RecordBinder::Scroll(const Binding& b, ScrollCode code, int32_t position) {
   Limits(*b.field, &minimum, &maximum);
   const double shown = std::clamp<double>(slider->Position(), minimum, maximum);
   StoreComponent(*b.field, record_, StoredFromShown(ShownOf(*b.field), shown, PaletteRulerUnit()), b.component);
-  Changed(*b.field);
+  Changed(*b.field, b.component);
   ApplyRules();
 }
 
@@ -328,7 +329,7 @@ bool RecordBinder::OnCommand(int32_t id, Notify code) {
   if (code == Notify::kClicked && (c->Kind() == ControlClass::kCheckBox || c->Kind() == ControlClass::kRadioButton)) {
     owner_.FocusHost();
     StoreComponent(field, record_, c->Check() != 0 ? 1 : 0, b->component);
-    Changed(field);
+    Changed(field, b->component);
     ApplyRules();
     return true;
   }
@@ -337,7 +338,7 @@ bool RecordBinder::OnCommand(int32_t id, Notify code) {
     owner_.FocusHost();
     const double next = StoredComponent(field, record_, b->component) + 1;
     StoreComponent(field, record_, next > field.maximum ? field.minimum : next, b->component);
-    Changed(field);
+    Changed(field, b->component);
     ApplyRules();
     return true;
   }
@@ -346,7 +347,7 @@ bool RecordBinder::OnCommand(int32_t id, Notify code) {
     // The first item is the range's minimum.
     StoreComponent(field, record_, std::clamp<double>(field.minimum + c->Selection(), field.minimum, field.maximum),
                    b->component);
-    Changed(field);
+    Changed(field, b->component);
     ApplyRules();
     return true;
   }

@@ -26,6 +26,8 @@ class BindingOwner {
   virtual void LiveUpdate() = 0;
   // A field was changed by the user (after it was stored, before live update).
   virtual void FieldChanged(const FieldSpec& field) {}
+  // The same, with the control's component (a point's x 0, y 1); after FieldChanged.
+  virtual void FieldChangedAt(const FieldSpec& field, int component) {}
   // Gives the keyboard focus back to the host's window.
   virtual void FocusHost() = 0;
 };
@@ -99,7 +101,7 @@ class RecordBinder {
   std::string Format(const FieldSpec& field, int component) const;
   void WriteControls(const FieldSpec& field, int component);
   void SetSliderFromField(const FieldSpec& field, int component);
-  void Changed(const FieldSpec& field);
+  void Changed(const FieldSpec& field, int component);
   void ClickButton(const Binding& b);
   void Spin(const Binding& b, int32_t delta);
   void Scroll(const Binding& b, platform::ui::ScrollCode code, int32_t position);

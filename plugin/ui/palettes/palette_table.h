@@ -1,6 +1,7 @@
 // What a palette adds to its record's table: the template it is built from, the
-// controls that follow a field's value, and slider page sizes other than the
-// platform's default of 10. The binder and the view controllers do the rest.
+// controls that follow a field's value, slider page sizes other than the
+// platform's default of 10 and slider ranges other than the field's, and hooks
+// for what a table cannot say. The binder and the view controllers do the rest.
 #pragma once
 
 #include <cstddef>
@@ -11,15 +12,31 @@
 
 namespace vx {
 
+class VELLUMiX4ViewController;
+
+// A slider's page size and, when minimum < maximum, a range of its own: such a
+// slider is a straight one even for an angle, and its edit keeps the field's
+// wider range.
 struct SliderPage {
   int32_t slider;
   int32_t pageSize;
+  int32_t minimum = 0;
+  int32_t maximum = 0;
+};
+
+// A palette's own behaviour beyond its table, shared by every dialog that shows it.
+struct PaletteHooks {
+  // A notification of a control no binding took; true when the palette used it.
+  bool (*command)(VELLUMiX4ViewController& view, int32_t id, platform::ui::Notify code) = nullptr;
+  // After a bound field was stored from its control `component` (a point's x 0, y 1).
+  void (*fieldChanged)(VELLUMiX4ViewController& view, const FieldSpec& field, int component) = nullptr;
 };
 
 struct PaletteSpec {
   int32_t templateId;
   std::span<const EnableRule> rules;
   std::span<const SliderPage> pages;
+  const PaletteHooks* hooks = nullptr;
 };
 
 }  // namespace vx

@@ -1,4 +1,4 @@
-// The Trail tool's palette: Live Trail's shared rows, with the same slider pages.
+// The Trail tool's palette: Live Trail's shared rows, with the same sliders and hooks.
 #pragma once
 
 #include "resources/resource_ids.h"
@@ -7,6 +7,8 @@
 
 namespace vx {
 
-inline constexpr PaletteSpec kTrailToolPalette{res::kTrailToolPalette, {}, kTrailPages};
+// The tool has the angle and size sliders, the first three of Live Trail's.
+inline constexpr PaletteSpec kTrailToolPalette{res::kTrailToolPalette, {}, std::span<const SliderPage>(kTrailPages, 3),
+                                               &kTrailPaletteHooks};
 
 }  // namespace vx

@@ -67,7 +67,7 @@ TEST_F(PluginHostTest, StartsRegistersItsNameAndShutsDownLeavingNothing) {
   EXPECT_TRUE(plugin.started());
   EXPECT_EQ(plugin.registeredName(), "VELLUMiX4");
   EXPECT_EQ(plugin.accessCount(), 1) << "the plug-in locks itself in memory";
-  EXPECT_EQ(host.HeldSuites().size(), 47u);
+  EXPECT_EQ(host.HeldSuites().size(), 48u);
   ASSERT_EQ(host.notifiers().size(), 9u);
   EXPECT_EQ(host.notifiers()[0]->name, "VELLUMiX4 App Started Notifier");
   EXPECT_EQ(host.notifiers()[0]->type, "AI Application Started Notifier");
@@ -143,7 +143,7 @@ TEST_F(PluginHostTest, UnloadSilencesMessagesUntilReload) {
   EXPECT_EQ(host.log().CountDebug(kWarning), 0u) << "no handler is reached after unload";
 
   ASSERT_EQ(plugin.Reload(), ai::kNoError);
-  EXPECT_EQ(host.HeldSuites().size(), 47u);
+  EXPECT_EQ(host.HeldSuites().size(), 48u);
   EXPECT_EQ(SendUnhandled(), ai::kNoError);
   EXPECT_EQ(host.log().CountDebug(kWarning), 1u) << "after reload the decoder runs again";
 

@@ -35,7 +35,7 @@ TEST_F(SuiteTableTest, TheRealTablesAreSevenBootstrapAndTheRestRequired) {
   vx::SuiteSet set(vx::BootstrapSuiteTable(), vx::ImportSuiteTable());
   EXPECT_EQ(set.status(), ai::kNoError);
   EXPECT_EQ(set.optionalCount(), 0);
-  EXPECT_EQ(set.requiredCount(), 47);
+  EXPECT_EQ(set.requiredCount(), 48);
   EXPECT_EQ(vx::SuiteSet::Nesting(), 1);
   EXPECT_EQ(std::string(vx::BootstrapSuiteTable()[6].name), "AI Folders Suite");
   EXPECT_EQ(vx::BootstrapSuiteTable()[7].name, nullptr);

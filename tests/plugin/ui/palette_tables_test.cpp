@@ -228,7 +228,7 @@ const ControlTemplate* FindControl(const DialogTemplate& d, int32_t id) {
 std::vector<int32_t> OwnControls(const vx::FieldSpec& field) {
   std::vector<int32_t> ids;
   for (const vx::ControlIds* c : {&field.controls, &field.controlsY}) {
-    for (int32_t id : {c->edit, c->spin, c->slider})
+    for (int32_t id : {c->edit, c->spin, c->slider, c->lengthEdit, c->lengthSpin})
       if (id != 0) ids.push_back(id);
     for (const int32_t* b = c->buttons; b != nullptr && *b != 0; ++b) ids.push_back(*b);
   }

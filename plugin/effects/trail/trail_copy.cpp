@@ -284,7 +284,8 @@ ai::Code TrailTable::Build(const TrailSeriesShape& shape, const char* name) {
 }
 
 ai::Code LayTrailCopies(ai::ArtHandle source, ai::ArtHandle into, Stacking stacking, const TrailTable& table,
-                        ai::RealPoint origin, const TrailPaint& paint) {
+                        ai::RealPoint origin, const TrailPaint& paint,
+                        const std::function<ai::Code()>& eachCopy) {
   int16_t kind = 0;
   if (ai::Code code = suites::Art().getKind(source, &kind)) return code;
   if (kind != ai::art_kind::kPath && kind != ai::art_kind::kGroup && kind != ai::art_kind::kCompoundPath)
@@ -299,6 +300,8 @@ ai::Code LayTrailCopies(ai::ArtHandle source, ai::ArtHandle into, Stacking stack
     if (ai::Code code =
             ForEachPath(copy, [&](ai::ArtHandle path) { return TrailCopyPath(path, m, paint, state); }))
       return code;
+    if (eachCopy)
+      if (ai::Code code = eachCopy()) return code;
   }
   return ai::kNoError;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 
 #include "effects/framework/copy_placement.h"
@@ -91,8 +92,10 @@ class TrailTable {
 // is copied and restyled; a group or compound path is copied whole and every
 // path inside it made a member (other art inside goes along unmoved); any
 // other art gets no copies. Each new copy goes on top of `into` or at its
-// bottom.
+// bottom; `eachCopy`, when given, runs after every copy (the tool shows its
+// busy cursor there).
 ai::Code LayTrailCopies(ai::ArtHandle source, ai::ArtHandle into, Stacking stacking, const TrailTable& table,
-                        ai::RealPoint origin, const TrailPaint& paint);
+                        ai::RealPoint origin, const TrailPaint& paint,
+                        const std::function<ai::Code()>& eachCopy = {});
 
 }  // namespace vx

@@ -6,6 +6,7 @@
 #include "effects/framework/color_mix.h"
 #include "effects/trail/trail_end_buttons.h"
 #include "effects/trail/trail_steps.h"
+#include "frame/plugin.h"
 #include "frame/suite_set.h"
 #include "presets/record_hooks.h"
 
@@ -14,6 +15,7 @@ namespace {
 
 constexpr int16_t kTrailToolPalette = 11;
 constexpr double kStillDistance = 2;
+constexpr int32_t kBusyCursor = -3;  // the host's busy cursor
 constexpr double kPickTolerance = 2;
 
 bool IsGroupLike(int16_t kind) { return kind == ai::art_kind::kGroup || kind == ai::art_kind::kCompoundPath; }
@@ -202,7 +204,9 @@ ai::Code TrailToolCtrlr::MakeTrail() {
   ai::ArtHandle trail = nullptr;
   const int16_t where = stacking == Stacking::kBelow ? ai::placement::kBelow : ai::placement::kAbove;
   if (ai::Code code = suites::Art().newArt(ai::art_kind::kGroup, where, source, &trail)) return code;
-  if (ai::Code code = LayTrailCopies(source, trail, stacking, table_, origin_, TrailPaintOf(p))) return code;
+  // The busy cursor after each copy, as a long series is laid.
+  const auto busy = [] { return suites::Tool().setCursor(GlobalPlugin()->pluginRef(), kBusyCursor); };
+  if (ai::Code code = LayTrailCopies(source, trail, stacking, table_, origin_, TrailPaintOf(p), busy)) return code;
 
   if (ai::Code code = suites::Art().setUserAttributes(list[0], ai::art_attr::kSelected, ai::art_attr::kSelected))
     return code;

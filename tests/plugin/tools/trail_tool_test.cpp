@@ -70,7 +70,11 @@ TEST_F(TrailToolTest, OutlinesWhileDraggingAndEvenCopiesAtMouseUp) {
   ASSERT_EQ(layer.size(), 6u);
   EXPECT_NEAR(Centre(*layer[0]).x, 100, 1e-9) << "the last outline at the mouse";
   EXPECT_EQ(layer[0]->style.fillPaint, 0) << "outlines carry no paint of the art";
+  host.faults().Reset(/*record=*/true);
   ASSERT_EQ(Release({100, 0}), ai::kNoError);
+  const std::vector<std::string> calls = host.faults().recorded();
+  host.faults().Reset();
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "SetCursor"), 2 + 4) << "the busy cursor after each copy";
 
   layer = Layer();
   ASSERT_EQ(layer.size(), 2u) << "the square and the group of copies below it";

@@ -19,8 +19,8 @@ GalleryChapter GenerationChapter() {
                                                                          "angleStep=0", "moveAngle=90", "feed=120"}),
           page("generation-spiral", "A tight spiral, stacked below", {"copyCount=60", "scaleRate=95", "angleStep=20",
                                                                       "feed=60", "stackBelow=1"}),
-          page("generation-mirror", "A negative rate mirrors every other copy", {"copyCount=8", "scaleRate=-85",
-                                                                                 "angleStep=0", "feed=150"}),
+          page("generation-grow", "Growing by 115 %, turning clockwise", {"copyCount=10", "scaleRate=115",
+                                                                           "angleStep=-12", "moveAngle=30"}),
       },
   };
 }

@@ -259,6 +259,10 @@ TEST_F(GenerationPaletteTest, WithoutASelectionTheModeChangesAndTheNumberStays) 
   user.PickItem(Palette(), gc::kFeedMode, 1);
   EXPECT_EQ(Record().moveRelative, 1);
   EXPECT_DOUBLE_EQ(Record().feed, 2.5);
+  EXPECT_FALSE(Palette().Item(gc::kFeedRelative)->Visible()) << "the edit of lengths shows instead";
+  ASSERT_TRUE(Palette().Item(gc::kFeedAbsolute)->Visible());
+  ASSERT_EQ(user.TypeAndLeave(Palette(), gc::kFeedAbsolute, "12"), 0);
+  EXPECT_DOUBLE_EQ(Record().feed, 12);
 }
 
 }  // namespace

@@ -30,6 +30,11 @@ class DragWorker {
   virtual void TakeEvent(ToolDragState& state, ai::RealPoint& point, int16_t modifiers) {
     state.alt = (modifiers & ai::modifier::kAlt) != 0;
   }
+  // Runs before the matched paths are deformed for a drag message (and again
+  // when a failed message restores the last drag), with `copies` 0; and before
+  // trace copy `copy` of `copies` is deformed. A tool with a random pattern
+  // re-seeds it here.
+  virtual ai::Code BeforePass(ToolDragState&, int32_t /*copy*/, int32_t /*copies*/) { return ai::kNoError; }
   // Deforms one matched path as a drag to state.current, using the working run.
   virtual ai::Code DeformPath(ToolDragState& state, ai::ArtHandle path) = 0;
   virtual TraceSettings Trace() const = 0;

@@ -117,18 +117,8 @@ TraceSettings RoughToolCtrlr::Trace() const {
 // Copies keep the final density (x) and step the amplitude (y) from the press.
 ai::Code RoughToolCtrlr::PlanTrace(ToolDragState& state, const TraceList&, ai::RealPoint final, TraceList& plan) {
   const TraceSettings trace = Trace();
-  TraceList steps;
-  ai::Code failed = ai::kNoError;
-  ForEachTraceStep(trace.mode, trace.steps, state.mouseDown.y, final.y, [&](int32_t, double y) {
-    if (failed == ai::kNoError) failed = steps.Append({final.x, y});
-  });
-  if (failed != ai::kNoError) return failed;
-  for (int32_t k = 1; k <= trace.steps; ++k)
-    if (ai::Code code = plan.Append(steps[k].point)) return code;
-  if (IsRoundTrip(trace.mode))
-    for (int32_t k = trace.steps - 1; k >= 1; --k)
-      if (ai::Code code = plan.Append(steps[k].point)) return code;
-  return ai::kNoError;
+  return PlanValueTrace(
+      trace.mode, trace.steps, state.mouseDown.y, final.y, [&](double y) { return ai::RealPoint{final.x, y}; }, plan);
 }
 
 }  // namespace vx

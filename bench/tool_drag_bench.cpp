@@ -1,7 +1,8 @@
 // One drag message of a distortion tool through PluginMain: the host's undo
 // takes the previous drag back, and 16 closed paths of 2,000 anchors (32,000 in
 // all) are deformed again from their mouse-down geometry: the Warp tool with
-// shape 0, the Craft tool in twirl mode, the Lens tool as a fish-eye.
+// shape 0, the Craft tool in twirl mode, the Lens tool as a fish-eye, the
+// Roughening tool.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -14,6 +15,7 @@
 #include "document/document.h"
 #include "frame/globals.h"
 #include "tools/craft/craft_params.h"
+#include "tools/rough/rough_params.h"
 #include "host.h"
 #include "platform/clock.h"
 #include "plugin_loader.h"
@@ -43,6 +45,8 @@ struct Session : vxbench::ToolBenchSession {
       : ToolBenchSession(tool, press, DrawRings, [tool] {
           if (std::string(tool) == "クラフトツール")
             static_cast<vx::CraftToolParams*>(vx::Globals()->toolRecords[3])->mode = 3;  // twirl
+          if (std::string(tool) == "ラフツール")  // every ring inside the circle
+            static_cast<vx::RoughToolParams*>(vx::Globals()->toolRecords[4])->areaRadius = 1000;
         }) {}
 };
 
@@ -84,5 +88,12 @@ void BM_LensFishEyeDragMessage(benchmark::State& state) {
   DragBetween(state, "レンズツール", {190, -40}, {200, -50}, {210, -60});
 }
 BENCHMARK(BM_LensFishEyeDragMessage)->Unit(benchmark::kMillisecond);
+
+// Roughening every anchor of the rings (density 3.6, amplitude 10 or 15): one
+// random value per anchor, chords already shorter than the density asks.
+void BM_RoughDragMessage(benchmark::State& state) {
+  DragBetween(state, "ラフツール", {100, 0}, {136, 20}, {136, 30});
+}
+BENCHMARK(BM_RoughDragMessage)->Unit(benchmark::kMillisecond);
 
 }  // namespace

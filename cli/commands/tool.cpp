@@ -51,6 +51,7 @@ std::string UnknownTool(const std::string& name) {
 const vx::ToolEntry* ToolNamed(const std::string& name, const vx::RecordKind*& kind) {
   kind = vx::FindKindByName(name);
   if ((kind == nullptr || kind->toolIndex < 0) && name == "trail") kind = vx::FindKindByName("trail-tool");
+  if (kind == nullptr && name == "rough") kind = vx::FindKindByName("roughening");
   if (kind == nullptr || kind->toolIndex < 0) return nullptr;
   for (const vx::ToolEntry& tool : vx::kToolTable)
     if (tool.paletteIndex == kind->toolIndex) return &tool;

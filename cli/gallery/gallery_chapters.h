@@ -22,6 +22,7 @@ GalleryChapter LensChapter();
 GalleryChapter WaveChapter();
 GalleryChapter CraftChapter();
 GalleryChapter GenerationChapter();
+GalleryChapter RoughChapter();
 
 inline constexpr GalleryChapter (*kChapters[])() = {
     NeonChapter,
@@ -40,6 +41,7 @@ inline constexpr GalleryChapter (*kChapters[])() = {
     CraftChapter,
     WaveChapter,
     GenerationChapter,
+    RoughChapter,
 };
 
 }  // namespace vxcli::gallery

@@ -43,6 +43,7 @@ ai::Code UnionOfPathBounds(const ai::ArtHandle* list, int32_t count, ai::RealRec
 // Deforms every matched path for state.current; the count of paths goes to `processed`.
 ai::Code DeformMatched(ToolDragState& state, DragWorker& worker, int32_t& processed) {
   processed = 0;
+  if (ai::Code code = worker.BeforePass(state, 0, 0)) return code;
   for (int32_t i = 0; i < state.selectionCount; ++i) {
     int16_t kind = 0;
     if (ai::Code code = suites::Art().getKind(state.selection[i], &kind)) return code;
@@ -169,6 +170,7 @@ ai::Code MakeTraceCopies(ToolDragState& state, DragWorker& worker, ai::RealPoint
   for (int32_t j = 0; j < plan.count(); ++j) {
     const TraceEntry& entry = plan[j];
     state.current = entry.point;
+    if (ai::Code code = worker.BeforePass(state, j, plan.count())) return code;
     for (int32_t t = 0; t < targets.count(); ++t) {
       ai::ArtHandle copy = nullptr;
       if (ai::Code code = suites::Art().duplicateArt(targets[t], ai::placement::kAbove, lastCopies[t], &copy))

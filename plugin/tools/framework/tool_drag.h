@@ -30,6 +30,11 @@ class DragWorker {
   virtual void TakeEvent(ToolDragState& state, ai::RealPoint& point, int16_t modifiers) {
     state.alt = (modifiers & ai::modifier::kAlt) != 0;
   }
+  // Runs before the matched paths are deformed for a drag message (and again
+  // when a failed message restores the last drag), with `copies` 0; and before
+  // trace copy `copy` of `copies` is deformed. A tool with a random pattern
+  // re-seeds it here.
+  virtual ai::Code BeforePass(ToolDragState&, int32_t /*copy*/, int32_t /*copies*/) { return ai::kNoError; }
   // Deforms one matched path as a drag to state.current, using the working run.
   virtual ai::Code DeformPath(ToolDragState& state, ai::ArtHandle path) = 0;
   virtual TraceSettings Trace() const = 0;
@@ -67,6 +72,25 @@ void PinToBoxCentre(const ToolDragState& state, ai::RealPoint& point, int16_t mo
 // way back with it; otherwise the way back ends with one undeformed copy.
 ai::Code PlanBoxTrace(const ToolDragState& state, int16_t mode, int32_t steps, ai::RealPoint final, bool fromStart,
                       TraceList& plan);
+
+// The trace end points of a tool whose copies step one value from `start` to
+// `end`: entries 1..steps, and for a Round Trip mode steps - 1 down to 1 again,
+// each the point `at(value)`.
+template <class PointAt>
+ai::Code PlanValueTrace(int16_t mode, int32_t steps, double start, double end, PointAt&& at, TraceList& plan) {
+  TraceList values;
+  ai::Code failed = ai::kNoError;
+  ForEachTraceStep(mode, steps, start, end, [&](int32_t, double value) {
+    if (failed == ai::kNoError) failed = values.Append({value, 0});
+  });
+  if (failed != ai::kNoError) return failed;
+  for (int32_t k = 1; k <= steps; ++k)
+    if (ai::Code code = plan.Append(at(values[k].point.x))) return code;
+  if (IsRoundTrip(mode))
+    for (int32_t k = steps - 1; k >= 1; --k)
+      if (ai::Code code = plan.Append(at(values[k].point.x))) return code;
+  return ai::kNoError;
+}
 
 ai::Code BeginToolDrag(ToolDragState& state, const ai::ToolEvent& event);
 ai::Code ApplyToolDrag(ToolDragState& state, DragWorker& worker, const ai::ToolEvent& event);

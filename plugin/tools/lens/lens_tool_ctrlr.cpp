@@ -187,18 +187,7 @@ ai::Code LensToolCtrlr::PlanTrace(ToolDragState&, const TraceList& recorded, ai:
   // Copies at the final lens position, the strength stepping from neutral to set.
   traceAt_ = final;
   constexpr double kStep = std::numeric_limits<double>::quiet_NaN();
-  TraceList steps;
-  ai::Code failed = ai::kNoError;
-  ForEachTraceStep(trace.mode, trace.steps, 0.0, 1.0, [&](int32_t, double f) {
-    if (failed == ai::kNoError) failed = steps.Append({f, kStep});
-  });
-  if (failed != ai::kNoError) return failed;
-  for (int32_t k = 1; k <= trace.steps; ++k)
-    if (ai::Code code = plan.Append(steps[k].point)) return code;
-  if (IsRoundTrip(trace.mode))
-    for (int32_t k = trace.steps - 1; k >= 1; --k)
-      if (ai::Code code = plan.Append(steps[k].point)) return code;
-  return ai::kNoError;
+  return PlanValueTrace(trace.mode, trace.steps, 0.0, 1.0, [](double f) { return ai::RealPoint{f, kStep}; }, plan);
 }
 
 }  // namespace vx

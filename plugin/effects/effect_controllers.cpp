@@ -12,6 +12,7 @@
 #include "effects/shadow/shadow_pg_ctrlr.h"
 #include "effects/trail/trail_pg_ctrlr.h"
 #include "effects/tiling/tiling_pg_ctrlr.h"
+#include "threed/threed_effect.h"
 
 namespace vx {
 
@@ -21,6 +22,7 @@ void InstallEffectControllers() {
                                      &kCutoutLiveEffect, &kCircleLiveEffect, &kReflectionsLiveEffect,
                                      &kTrailLiveEffect, &kFrameLiveEffect, &kTilingLiveEffect})
     InstallLiveEffect(*effect);
+  for (const LiveEffect& shape : k3DLiveEffects) InstallLiveEffect(shape);
 }
 
 }  // namespace vx

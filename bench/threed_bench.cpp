@@ -9,6 +9,10 @@
 #include <vector>
 
 #include "bench_drawing.h"
+#include "frame/context_guard.h"
+#include "frame/plugin.h"
+#include "threed/threed_effect.h"
+#include "tool_bench_session.h"
 #include "document/document.h"
 #include "geometry/bezier.h"
 #include "threed/shape3d.h"
@@ -84,5 +88,42 @@ BENCHMARK(BM_SphereSubdivided<10, 1000>)->Name("BM_SphereSubdivided/fine")->Unit
 BENCHMARK(BM_SpherePointFloor<10, 1000>)->Name("BM_SpherePointFloor/fine")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SphereSubdivided<100, 100>)->Name("BM_SphereSubdivided/coarse")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SpherePointFloor<100, 100>)->Name("BM_SpherePointFloor/coarse")->Unit(benchmark::kMillisecond);
+
+// One drag message of the Live3D Rotate tool on a sphere object of 10 circles
+// of 1,000 anchors: the working copy mapped anew, the object left alone.
+void BM_Rotate3DDragMessage(benchmark::State& state) {
+  vxhost::Document* drawn = nullptr;
+  vxbench::ToolBenchSession session(
+      "ライブ3D回転ツール", {200, 200},
+      [&drawn](vxhost::Document& document) {
+        drawn = &document;
+        for (int p = 0; p < 10; ++p) {
+          const double radius = 200.0 * (p + 1) / 10;
+          std::vector<ai::RealPoint> points;
+          for (int i = 0; i < 1000; ++i) {
+            const double a = 2 * M_PI * i / 1000;
+            points.push_back({200 + radius * std::cos(a), 200 + radius * std::sin(a)});
+          }
+          vxbench::ToolBenchSession::AddSelectedPath(document, points);
+        }
+      },
+      [&drawn] {
+        {
+          vx::ContextGuard context(vx::GlobalPlugin()->pluginRef());
+          vx::Apply3DShape(8, Sphere());
+        }
+        vx::ShowMappedCopy() = 1;
+        drawn->SelectOnly({drawn->currentLayer()->group->firstChild});
+      });
+  uint32_t ticks = 1000;
+  bool right = false;
+  for (auto _ : state) {
+    platform::SetTickCount(ticks += 16);
+    right = !right;
+    benchmark::DoNotOptimize(session.driver->MouseDrag({right ? 204.0 : 200.0, 200}));
+  }
+  if (session.host->document()->display.annotations.empty()) state.SkipWithError("no outline was drawn");
+}
+BENCHMARK(BM_Rotate3DDragMessage)->Unit(benchmark::kMillisecond);
 
 }  // namespace

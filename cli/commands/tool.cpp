@@ -45,10 +45,21 @@ ai::RealPoint ParsePoint(const std::string& text) {
 }
 
 std::string UnknownTool(const std::string& name) {
-  return "unknown tool '" + name + "' (warp, wave, lens, craft, roughening, broom, metabrush, trail)";
+  return "unknown tool '" + name + "' (warp, wave, lens, craft, roughening, broom, metabrush, trail, 3d-rotate)";
 }
 
+// The Live3D Rotate tool has no record of its own: it turns the selected 3D
+// object's values.
+constexpr char kRotate3DName[] = "3d-rotate";
+constexpr int16_t kRotate3DPaletteIndex = 13;
+
 const vx::ToolEntry* ToolNamed(const std::string& name, const vx::RecordKind*& kind) {
+  if (name == kRotate3DName) {
+    kind = nullptr;
+    for (const vx::ToolEntry& tool : vx::kToolTable)
+      if (tool.paletteIndex == kRotate3DPaletteIndex) return &tool;
+    return nullptr;
+  }
   kind = vx::FindKindByName(name);
   if ((kind == nullptr || kind->toolIndex < 0) && name == "trail") kind = vx::FindKindByName("trail-tool");
   if (kind == nullptr && name == "rough") kind = vx::FindKindByName("roughening");
@@ -175,6 +186,10 @@ std::vector<std::string> ApplyToolSettings(Session& session, const std::string& 
   if (ToolNamed(tool, kind) == nullptr) throw UsageError(UnknownTool(tool));
   vxhost::Host& host = session.host();
   if (host.document() == nullptr) throw InputError("no document is open");
+  if (kind == nullptr) {
+    if (!sets.empty()) throw UsageError("the tool '" + tool + "' has no settings of its own");
+    return {};
+  }
   return ApplySets(host, *kind->spec, sets, fromLast, host.document()->rulerUnit);
 }
 

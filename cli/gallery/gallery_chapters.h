@@ -23,6 +23,7 @@ GalleryChapter WaveChapter();
 GalleryChapter CraftChapter();
 GalleryChapter GenerationChapter();
 GalleryChapter RoughChapter();
+GalleryChapter ThreeDChapter();
 
 inline constexpr GalleryChapter (*kChapters[])() = {
     NeonChapter,
@@ -42,6 +43,7 @@ inline constexpr GalleryChapter (*kChapters[])() = {
     WaveChapter,
     GenerationChapter,
     RoughChapter,
+    ThreeDChapter,
 };
 
 }  // namespace vxcli::gallery

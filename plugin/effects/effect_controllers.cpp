@@ -13,6 +13,7 @@
 #include "effects/shadow/shadow_pg_ctrlr.h"
 #include "effects/trail/trail_pg_ctrlr.h"
 #include "effects/tiling/tiling_pg_ctrlr.h"
+#include "threed/threed_effect.h"
 
 namespace vx {
 
@@ -23,6 +24,7 @@ void InstallEffectControllers() {
                                      &kTrailLiveEffect, &kFrameLiveEffect, &kTilingLiveEffect,
                                      &kGenerationLiveEffect})
     InstallLiveEffect(*effect);
+  for (const LiveEffect& shape : k3DLiveEffects) InstallLiveEffect(shape);
 }
 
 }  // namespace vx

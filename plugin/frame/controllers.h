@@ -38,6 +38,12 @@ class ToolPaletteCtrlr : public VELLUMiX4Ctrlr {
   virtual ai::Code OnToolEvent(ToolEventKind kind, const ai::ToolMessage& message) { return ai::kNoError; }
   // The label drawn beside the cursor during an annotated drag; null for none.
   virtual const char* AnnotationText() const { return nullptr; }
+  // Draws what the tool shows besides the label during an annotated drag and
+  // sets `covered` to the view rectangle it drew in (left > right: nothing).
+  virtual ai::Code DrawAnnotation(ai::AnnotatorDrawer, ai::ViewRect* covered) {
+    *covered = {1, 1, 0, 0};
+    return ai::kNoError;
+  }
 };
 
 // The controller of an effect that runs as a menu filter with a modal dialog and

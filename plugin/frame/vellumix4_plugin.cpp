@@ -1,5 +1,6 @@
 #include "frame/vellumix4_plugin.h"
 
+#include <algorithm>
 #include <cstring>
 #include <exception>
 #include <new>
@@ -333,6 +334,9 @@ ai::Code VELLUMiX4Plugin::OnPluginGroupUpdate(ai::PluginGroupMessage* message) {
   const int16_t effect = EffectOfGroup(message->group);
   globals->effectInProcess = effect;
   if (effect < 0) return ai::kNoError;
+  // A 3D object is not regenerated while the rotate tool drags it: the drag
+  // shows working copies instead.
+  if (effect < kFirstPlainEffect && globals->dragging) return ai::kNoError;
   // A Live Trail object is regenerated only while it is selected.
   if (effect == kTrailEffect) {
     bool selected = false;
@@ -495,8 +499,13 @@ ai::Code VELLUMiX4Plugin::DrawToolLabel(ai::AnnotatorDrawer drawer) {
   VELLUMiX4Globals* globals = Globals();
   if (globals == nullptr || !globals->dragging || main_.toolController == nullptr || drawer == nullptr)
     return ai::kNoError;
+  ai::ViewRect drawn{1, 1, 0, 0};
+  if (ai::Code code = main_.toolController->DrawAnnotation(drawer, &drawn)) return code;
   const char* text = main_.toolController->AnnotationText();
-  if (text == nullptr) return ai::kNoError;
+  if (text == nullptr) {
+    if (drawn.left <= drawn.right) main_.annotationRect = drawn;
+    return ai::kNoError;
+  }
   constexpr int32_t kLabelOffset = 16;
   constexpr uint16_t kLabelGrey = 0xCCCC;
   ai::ViewPoint anchor{};
@@ -514,6 +523,12 @@ ai::Code VELLUMiX4Plugin::DrawToolLabel(ai::AnnotatorDrawer drawer) {
   if (ai::Code code = draw.fillRect(drawer, &box)) return code;
   if (ai::Code code = draw.setColor(drawer, 0, 0, 0)) return code;
   if (ai::Code code = draw.drawText(drawer, text, &baseline)) return code;
+  if (drawn.left <= drawn.right) {
+    box.left = std::min(box.left, drawn.left);
+    box.top = std::min(box.top, drawn.top);
+    box.right = std::max(box.right, drawn.right);
+    box.bottom = std::max(box.bottom, drawn.bottom);
+  }
   main_.annotationRect = box;
   return ai::kNoError;
 }

@@ -11,6 +11,7 @@
 #include "tools/warp/warp_tool_ctrlr.h"
 #include "tools/wave/wave_tool_ctrlr.h"
 #include "tools/rough/rough_tool_ctrlr.h"
+#include "tools/rotate3d/rotate3d_tool_ctrlr.h"
 
 namespace vx {
 namespace {
@@ -27,6 +28,7 @@ ToolPaletteCtrlr* MakeWave(int16_t) { return Opened(std::make_unique<WaveToolCtr
 ToolPaletteCtrlr* MakeLens(int16_t) { return Opened(std::make_unique<LensToolCtrlr>()); }
 ToolPaletteCtrlr* MakeCraft(int16_t) { return Opened(std::make_unique<CraftToolCtrlr>()); }
 ToolPaletteCtrlr* MakeRough(int16_t) { return Opened(std::make_unique<RoughToolCtrlr>()); }
+ToolPaletteCtrlr* MakeRotate3D(int16_t) { return Opened(std::make_unique<_3DPGRotateToolCtrlr>()); }
 
 // Tools whose own strokes are not built yet: their record, presets, cursors
 // and cursor-driven modes.
@@ -47,6 +49,7 @@ void InstallToolControllers() {
     if (tool.paletteIndex == 6) factory = MakeCraft;
     if (tool.paletteIndex == 11) factory = MakeTrail;
     if (tool.paletteIndex == 7) factory = MakeRough;
+    if (tool.paletteIndex == kRotate3DTool) factory = MakeRotate3D;
     SetToolFactory(tool.paletteIndex, factory);
   }
 }

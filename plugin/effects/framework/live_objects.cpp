@@ -1,5 +1,7 @@
 #include "effects/framework/live_objects.h"
 
+#include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "effects/framework/parameter_block.h"
@@ -13,11 +15,6 @@ namespace {
 
 // The user attribute whose toggle tells the host the art was touched.
 constexpr int32_t kTouchAttribute = ai::art_attr::kLocked;
-
-ai::Code Touch(ai::ArtHandle art) {
-  if (ai::Code code = suites::Art().setUserAttributes(art, kTouchAttribute, kTouchAttribute)) return code;
-  return suites::Art().setUserAttributes(art, kTouchAttribute, 0);
-}
 
 bool IsInside(ai::ArtHandle art, ai::ArtHandle ancestor) {
   ai::ArtHandle parent = nullptr;
@@ -170,6 +167,25 @@ ai::Code SelectedObjects(int16_t effectIndex, std::vector<ai::ArtHandle>& object
 
 }  // namespace
 
+bool IsWrapperGroup(ai::ArtHandle art) {
+  if (art == nullptr) return false;
+  char value[sizeof kWrapperTagValue + 1] = {};
+  size_t length = 0;
+  if (suites::Tag().getTag(art, kWrapperTagName, kWrapperTagType, value, sizeof value, &length) != ai::kNoError)
+    return false;
+  return std::string_view(value, std::min(length, sizeof value - 1)) == kWrapperTagValue;
+}
+
+ai::Code TouchArt(ai::ArtHandle art) {
+  if (ai::Code code = suites::Art().setUserAttributes(art, kTouchAttribute, kTouchAttribute)) return code;
+  return suites::Art().setUserAttributes(art, kTouchAttribute, 0);
+}
+
+ai::Code CollectApplyTargets(int16_t effectIndex, const ApplyWalk& walk, std::vector<ai::ArtHandle>& targets,
+                             bool* refused) {
+  return CollectTargets(effectIndex, walk, targets, refused);
+}
+
 ai::Code ApplyEffect(int16_t effectIndex, const void* record, const ApplyWalk& walk) {
   if (ai::Code code = UnwrapSelected(effectIndex, Unwrap::kRelease)) return code;
   std::vector<ai::ArtHandle> targets;
@@ -188,7 +204,7 @@ ai::Code ApplyEffect(int16_t effectIndex, const void* record, const ApplyWalk& w
     if (ai::Code code = suites::PluginGroup().useArtPluginGroup(object, globals->pluginGroups[effectIndex]))
       return code;
     if (ai::Code code = WriteParameterBlock(object, effectIndex, record)) return code;
-    if (ai::Code code = Touch(target)) return code;
+    if (ai::Code code = TouchArt(target)) return code;
     if (ai::Code code = suites::PluginGroup().getEditArt(object, &edit)) return code;
     if (ai::Code code = suites::Art().moveArt(target, ai::placement::kInsideAtBottom, edit)) return code;
   }
@@ -199,11 +215,16 @@ ai::Code UnwrapSelected(int16_t effectIndex, Unwrap mode) {
   std::vector<ai::ArtHandle> objects;
   if (ai::Code code = SelectedObjects(effectIndex, objects)) return code;
   for (ai::ArtHandle object : objects) {
-    if (ai::Code code = Touch(object)) return code;
+    if (ai::Code code = TouchArt(object)) return code;
     ai::ArtHandle holder = nullptr;
     ai::Code code = mode == Unwrap::kExpand ? suites::PluginGroup().getResultArt(object, &holder)
                                             : suites::PluginGroup().getEditArt(object, &holder);
     if (code) return code;
+    if (mode == Unwrap::kRelease) {
+      ai::ArtHandle first = nullptr;
+      if (ai::Code c = suites::Art().getFirstChild(holder, &first)) return c;
+      if (IsWrapperGroup(first)) holder = first;
+    }
     std::vector<ai::ArtHandle> children;
     ai::ArtHandle child = nullptr;
     if (ai::Code c = suites::Art().getFirstChild(holder, &child)) return c;

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "effects/framework/apply_walk.h"
 #include "frame/host/codes.h"
+#include "frame/host/handles.h"
 
 namespace vx {
 
@@ -20,9 +22,26 @@ inline constexpr char kOtherLiveObjectAlert[] =
 // result 0).
 ai::Code ApplyEffect(int16_t effectIndex, const void* record, const ApplyWalk& walk);
 
+// The art of the selection an Apply of the effect would wrap, chosen by `walk`,
+// in selection order; `refused` is set when another effect's live object is in
+// the way (and `targets` is then to be ignored).
+ai::Code CollectApplyTargets(int16_t effectIndex, const ApplyWalk& walk, std::vector<ai::ArtHandle>& targets,
+                             bool* refused);
+
+// Sets the user attribute that tells the host the art was touched, then clears it.
+ai::Code TouchArt(ai::ArtHandle art);
+
+// The tag that marks the group a 3D shape's Apply gathers the selection into.
+inline constexpr char kWrapperTagName[] = "KwDL_VELLUMiX4_TagName";
+inline constexpr char kWrapperTagType[] = "string";
+inline constexpr char kWrapperTagValue[] = "KwDL_VELLUMiX4_PG_WGr";
+// Whether `art` carries that tag.
+bool IsWrapperGroup(ai::ArtHandle art);
+
 enum class Unwrap { kRelease, kExpand };
 // Replaces each selected live object of the effect by copies of its source art
-// (release) or of its result art (expand); the copies stay selected.
+// (release) or of its result art (expand); the copies stay selected. A released
+// source that is a single wrapper group gives its children instead.
 ai::Code UnwrapSelected(int16_t effectIndex, Unwrap mode);
 
 // Writes `record` as the parameters of each selected live object of the effect.

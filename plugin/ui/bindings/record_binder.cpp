@@ -23,7 +23,8 @@ bool IsInteger(FieldType type) {
          type == FieldType::kBool;
 }
 
-// Half away from zero, as slider positions are rounded.
+}  // namespace
+
 int32_t RoundHalfAway(double value) {
   return static_cast<int32_t>(value >= 0 ? std::floor(value + 0.5) : std::ceil(value - 0.5));
 }
@@ -35,8 +36,6 @@ std::string FixedText(double value, int32_t decimals) {
   std::snprintf(text, sizeof text, "%.*f", decimals, value);
   return text;
 }
-
-}  // namespace
 
 int16_t PaletteRulerUnit() {
   VELLUMiX4Globals* globals = Globals();

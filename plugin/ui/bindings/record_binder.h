@@ -44,6 +44,11 @@ struct EnableRule {
   bool unless = false;
 };
 
+// Half away from zero, as slider positions are rounded.
+int32_t RoundHalfAway(double value);
+// `value` with `decimals` places, as the host's number formatter writes it.
+std::string FixedText(double value, int32_t decimals);
+
 // The ruler unit palettes show distances in: the globals' code, where a code
 // above 7 is taken as points and stored back as 3.
 int16_t PaletteRulerUnit();

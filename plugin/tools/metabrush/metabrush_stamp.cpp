@@ -71,11 +71,11 @@ ai::ColorRecord TargetIn(int32_t kind, const ai::ColorRecord& target) {
 ai::Code ApplyToPath(ai::ArtHandle path, const StampLook& look, const Uniform& uniform) {
   int32_t count = 0;
   if (ai::Code code = suites::Path().getSegmentCount(path, &count)) return code;
-  std::vector<SegRecord> segments(static_cast<size_t>(std::max(count, 0)));
+  std::vector<ai::SegRecord> segments(static_cast<size_t>(std::max(count, 0)));
   if (count > 0) {
     if (ai::Code code = suites::Path().getSegments(path, 0, count, segments.data())) return code;
     const bool jitter = look.untrue.x != 0 || look.untrue.y != 0;
-    for (SegRecord& s : segments) {
+    for (ai::SegRecord& s : segments) {
       if (jitter) {
         ai::RealPoint move{0, 0};
         for (int axis = 0; axis < 2; ++axis) {

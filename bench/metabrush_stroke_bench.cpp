@@ -42,13 +42,17 @@ void BM_MetaBrushStroke(benchmark::State& state) {
     benchmark::DoNotOptimize(session.driver->MouseDrag({kStamps * 10.0 - 5, 0}));
     platform::SetTickCount(ticks += 16);
     session.driver->MouseUp({kStamps * 10.0 - 5, 0});
-    stamps += kStamps;
     state.PauseTiming();
     vxhost::Art* group = gDocument->currentLayer()->group->firstChild;
-    if (group != nullptr && group->kind == ai::art_kind::kGroup) gDocument->Dispose(group);
+    if (group != nullptr && group->kind == ai::art_kind::kGroup) {
+      stamps += static_cast<int64_t>(group->Children().size());
+      gDocument->Dispose(group);
+    }
     state.ResumeTiming();
   }
   state.counters["stamps/s"] = benchmark::Counter(static_cast<double>(stamps), benchmark::Counter::kIsRate);
+  state.counters["stamps/stroke"] =
+      benchmark::Counter(static_cast<double>(stamps), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_MetaBrushStroke)->Unit(benchmark::kMillisecond);
 

@@ -181,10 +181,7 @@ void RecordBinder::ApplyRules() {
                     : rule.whenEquals == kWhileExactlyZero ? value == 0
                     : rule.whenEquals >= 0                ? std::lround(value) == rule.whenEquals
                                                           : value != 0;
-    for (int32_t k = 0; rule.controls[k] != 0; ++k) {
-      EnableControl(rule.controls[k], on);
-      if (platform::ui::Control* c = rule.showHide ? dialog_.Item(rule.controls[k]) : nullptr) c->Show(on);
-    }
+    for (int32_t k = 0; rule.controls[k] != 0; ++k) EnableControl(rule.controls[k], on);
   }
 }
 

@@ -40,7 +40,6 @@ struct EnableRule {
   int32_t whenEquals;
   const int32_t* controls;  // zero-terminated
   bool unless = false;
-  bool showHide = false;    // the controls are also shown only while enabled
 };
 
 // The ruler unit palettes show distances in: the globals' code, where a code

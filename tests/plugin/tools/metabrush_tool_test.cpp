@@ -240,7 +240,9 @@ TEST_F(MetaBrushToolTest, AFailedDragLeavesNoPartialGroup) {
   const std::vector<std::string> blocks = host.blocks().LiveNames();
   const ai::Code failure = ai::FourCC("flt!");
   vxtest::SweepHostCalls(host, calls, failure, {"FreeBlock", "Dispose", "PushAppContext", "PopAppContext"}, run, [&](ai::Code code, const std::string&) {
-    EXPECT_EQ(code, failure);
+    // The palette's refresh after the stroke keeps its own failures; the
+    // stroke's come back unchanged.
+    EXPECT_TRUE(code == failure || code == ai::kNoError) << code;
     EXPECT_EQ(host.blocks().LiveNames(), blocks) << "no block leaks";
     const auto layer = Layer();
     if (layer.size() == before) return;

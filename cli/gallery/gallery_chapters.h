@@ -24,6 +24,7 @@ GalleryChapter CraftChapter();
 GalleryChapter GenerationChapter();
 GalleryChapter RoughChapter();
 GalleryChapter ThreeDChapter();
+GalleryChapter MetaBrushChapter();
 
 inline constexpr GalleryChapter (*kChapters[])() = {
     NeonChapter,
@@ -44,6 +45,7 @@ inline constexpr GalleryChapter (*kChapters[])() = {
     GenerationChapter,
     RoughChapter,
     ThreeDChapter,
+    MetaBrushChapter,
 };
 
 }  // namespace vxcli::gallery

@@ -8,6 +8,7 @@
 #include "tools/trail/trail_tool_ctrlr.h"
 #include "tools/craft/craft_tool_ctrlr.h"
 #include "tools/lens/lens_tool_ctrlr.h"
+#include "tools/metabrush/metabrush_tool_ctrlr.h"
 #include "tools/warp/warp_tool_ctrlr.h"
 #include "tools/wave/wave_tool_ctrlr.h"
 #include "tools/rough/rough_tool_ctrlr.h"
@@ -29,6 +30,7 @@ ToolPaletteCtrlr* MakeLens(int16_t) { return Opened(std::make_unique<LensToolCtr
 ToolPaletteCtrlr* MakeCraft(int16_t) { return Opened(std::make_unique<CraftToolCtrlr>()); }
 ToolPaletteCtrlr* MakeRough(int16_t) { return Opened(std::make_unique<RoughToolCtrlr>()); }
 ToolPaletteCtrlr* MakeRotate3D(int16_t) { return Opened(std::make_unique<_3DPGRotateToolCtrlr>()); }
+ToolPaletteCtrlr* MakeMetaBrush(int16_t) { return Opened(std::make_unique<MetaBrushToolCtrlr>()); }
 
 // Tools whose own strokes are not built yet: their record, presets, cursors
 // and cursor-driven modes.
@@ -50,6 +52,7 @@ void InstallToolControllers() {
     if (tool.paletteIndex == 11) factory = MakeTrail;
     if (tool.paletteIndex == 7) factory = MakeRough;
     if (tool.paletteIndex == kRotate3DTool) factory = MakeRotate3D;
+    if (tool.paletteIndex == 10) factory = MakeMetaBrush;
     SetToolFactory(tool.paletteIndex, factory);
   }
 }

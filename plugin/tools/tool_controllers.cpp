@@ -10,6 +10,7 @@
 #include "tools/lens/lens_tool_ctrlr.h"
 #include "tools/warp/warp_tool_ctrlr.h"
 #include "tools/wave/wave_tool_ctrlr.h"
+#include "tools/broom/broom_tool_ctrlr.h"
 
 namespace vx {
 namespace {
@@ -25,6 +26,7 @@ ToolPaletteCtrlr* MakeTrail(int16_t) { return Opened(std::make_unique<TrailToolC
 ToolPaletteCtrlr* MakeWave(int16_t) { return Opened(std::make_unique<WaveToolCtrlr>()); }
 ToolPaletteCtrlr* MakeLens(int16_t) { return Opened(std::make_unique<LensToolCtrlr>()); }
 ToolPaletteCtrlr* MakeCraft(int16_t) { return Opened(std::make_unique<CraftToolCtrlr>()); }
+ToolPaletteCtrlr* MakeBroom(int16_t) { return Opened(std::make_unique<BroomToolCtrlr>()); }
 
 // Tools whose own strokes are not built yet: their record, presets, cursors
 // and cursor-driven modes.
@@ -44,6 +46,7 @@ void InstallToolControllers() {
     if (tool.paletteIndex == 4) factory = MakeLens;
     if (tool.paletteIndex == 6) factory = MakeCraft;
     if (tool.paletteIndex == 11) factory = MakeTrail;
+    if (tool.paletteIndex == 8) factory = MakeBroom;
     SetToolFactory(tool.paletteIndex, factory);
   }
 }

@@ -24,6 +24,9 @@
 namespace {
 
 using ai::RealPoint;
+using vxtest::AddArt;
+using vxtest::AddPath;
+using vxtest::LayerGroup;
 
 class BroomToolTest : public vxtest::ToolTest {
  protected:

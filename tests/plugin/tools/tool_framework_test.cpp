@@ -88,7 +88,7 @@ TEST_F(ToolFrameworkTest, EveryToolAnswersAndOpensItsRecord) {
     // The distortion tools and Trail work on the selection: with none the press fails;
     // the others do nothing yet.
     const bool deforms = tool.paletteIndex == 0 || tool.paletteIndex == 2 || tool.paletteIndex == 4 ||
-                         tool.paletteIndex == 6 || tool.paletteIndex == 11;
+                         tool.paletteIndex == 6 || tool.paletteIndex == 8 || tool.paletteIndex == 11;
     EXPECT_EQ(driver.MouseDown({0, 0}), deforms ? 0x2173656C : ai::kNoError) << tool.title;
     EXPECT_EQ(driver.MouseUp({0, 0}), ai::kNoError);
     EXPECT_EQ(driver.Send(ai::selectors::kIncreaseDiameter, {0, 0}, 0), ai::kNoError);

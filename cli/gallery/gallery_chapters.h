@@ -25,6 +25,7 @@ GalleryChapter GenerationChapter();
 GalleryChapter RoughChapter();
 GalleryChapter ThreeDChapter();
 GalleryChapter MetaBrushChapter();
+GalleryChapter BroomChapter();
 
 inline constexpr GalleryChapter (*kChapters[])() = {
     NeonChapter,
@@ -46,6 +47,7 @@ inline constexpr GalleryChapter (*kChapters[])() = {
     RoughChapter,
     ThreeDChapter,
     MetaBrushChapter,
+    BroomChapter,
 };
 
 }  // namespace vxcli::gallery

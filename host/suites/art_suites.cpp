@@ -116,11 +116,21 @@ ai::Code DuplicateArt(ai::ArtHandle handle, int16_t placement, ai::ArtHandle ref
   return ai::kNoError;
 }
 
+// Art is fully selected when it is selected and so is everything inside it.
+bool FullySelected(const Art& art) {
+  if (art.userAttributes & ai::art_attr::kFullySelected) return true;
+  if (!art.selected()) return false;
+  for (const Art* child = art.firstChild; child != nullptr; child = child->next)
+    if (!FullySelected(*child)) return false;
+  return true;
+}
+
 ai::Code GetUserAttributes(ai::ArtHandle handle, int32_t which, int32_t* value) {
   if (value == nullptr) return ai::kBadParameter;
   VX_HOST_ENTER();
   VX_ART(handle, art);
   *value = art->userAttributes & which;
+  if ((which & ai::art_attr::kFullySelected) && FullySelected(*art)) *value |= ai::art_attr::kFullySelected;
   return ai::kNoError;
 }
 

@@ -13,6 +13,7 @@
 #include "tools/wave/wave_tool_ctrlr.h"
 #include "tools/rough/rough_tool_ctrlr.h"
 #include "tools/rotate3d/rotate3d_tool_ctrlr.h"
+#include "tools/broom/broom_tool_ctrlr.h"
 
 namespace vx {
 namespace {
@@ -31,6 +32,7 @@ ToolPaletteCtrlr* MakeCraft(int16_t) { return Opened(std::make_unique<CraftToolC
 ToolPaletteCtrlr* MakeRough(int16_t) { return Opened(std::make_unique<RoughToolCtrlr>()); }
 ToolPaletteCtrlr* MakeRotate3D(int16_t) { return Opened(std::make_unique<_3DPGRotateToolCtrlr>()); }
 ToolPaletteCtrlr* MakeMetaBrush(int16_t) { return Opened(std::make_unique<MetaBrushToolCtrlr>()); }
+ToolPaletteCtrlr* MakeBroom(int16_t) { return Opened(std::make_unique<BroomToolCtrlr>()); }
 
 // Tools whose own strokes are not built yet: their record, presets, cursors
 // and cursor-driven modes.
@@ -53,6 +55,7 @@ void InstallToolControllers() {
     if (tool.paletteIndex == 7) factory = MakeRough;
     if (tool.paletteIndex == kRotate3DTool) factory = MakeRotate3D;
     if (tool.paletteIndex == 10) factory = MakeMetaBrush;
+    if (tool.paletteIndex == 8) factory = MakeBroom;
     SetToolFactory(tool.paletteIndex, factory);
   }
 }

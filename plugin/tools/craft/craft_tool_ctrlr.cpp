@@ -1,163 +1,27 @@
 #include "tools/craft/craft_tool_ctrlr.h"
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
-#include <numbers>
-
 #include "geometry/deformation.h"
-#include "tools/framework/tool_cursors.h"
 
 namespace vx {
 namespace {
 
-// Pointer moves nearer than this to the mouse-down point in x and y do not turn the twirl.
-constexpr double kTwirlDeadZone = 0.1;
+// Pulling the pointer one point up grows the pinch accumulator by this much.
 constexpr double kPinchRate = 0.05;
-
-// Trace copies of the pinch and twirl modes carry their drag value in x, with y
-// not a number.
-bool IsValueStep(ai::RealPoint p) { return std::isnan(p.y); }
-
-double Wrapped(double angle) {
-  constexpr double pi = std::numbers::pi;
-  while (angle <= -pi) angle += 2 * pi;
-  while (angle > pi) angle -= 2 * pi;
-  return angle;
-}
 
 }  // namespace
 
-CraftToolCtrlr::CraftToolCtrlr() : ToolCtrlr(6, &kCraftToolParamsSpec) {}
+CraftToolCtrlr::CraftToolCtrlr() : CraftModesTool(6, &kCraftToolParamsSpec, kPinchRate) {}
 
-CraftMapper CraftToolCtrlr::MapperFor(const CraftToolParams& params, const ToolDragState& state, double pinch,
-                                      double twirl) {
-  const CraftMode mode = static_cast<CraftMode>(std::clamp<int16_t>(params.mode, 0, 3));
-  CraftMapper mapper{};
-  mapper.mode = mode;
-  mapper.centre = mode == kCraftDynamic ? state.current : state.mouseDown;
-  mapper.radius = std::clamp(params.areaRadius, 1.0, 4000.0);
-  mapper.power = std::max<int32_t>(params.resistance, 1);
-  const ai::RealPoint from = mode == kCraftDynamic ? state.lastProcessed : state.mouseDown;
-  mapper.push = {state.current.x - from.x, state.current.y - from.y};
-  mapper.amount = mode == kCraftPinch ? pinch : twirl;
-  return mapper;
+CraftModeSettings CraftToolCtrlr::Settings() const {
+  const CraftToolParams& p = as<CraftToolParams>();
+  return {p.mode, p.resistance, p.areaRadius, p.trace != 0, p.traceMode, p.traceSpace, p.traceSteps};
 }
 
-ai::Code CraftToolCtrlr::MouseDown(const ai::ToolEvent& event) {
-  const int16_t cursor = DragState().cursorId;
-  areaMode_ = cursor == cursor_id::kCentre || cursor == cursor_id::kAddAnchor;
-  if (areaMode_) return ToolCtrlr::MouseDown(event);
-  pinch_ = twirl_ = 0;
-  axis_ = 0;
-  return BeginToolDrag(DragState(), event);
-}
-
-ai::Code CraftToolCtrlr::MouseDrag(const ai::ToolEvent& event) {
-  if (areaMode_) return ToolCtrlr::MouseDrag(event);
-  ToolDragState& state = DragState();
-  previous_ = state.lastProcessed;
-  const double pinch = pinch_, twirl = twirl_;
-  const ai::Code code = ApplyToolDrag(state, *this, event);
-  // A message that did no work leaves the accumulators as they were.
-  if (code != ai::kNoError || state.lastProcessed.x != state.current.x || state.lastProcessed.y != state.current.y) {
-    pinch_ = pinch;
-    twirl_ = twirl;
-  }
-  return code;
-}
-
-ai::Code CraftToolCtrlr::MouseUp(const ai::ToolEvent& event) {
-  if (areaMode_) {
-    areaMode_ = false;
-    return ToolCtrlr::MouseUp(event);
-  }
-  return EndToolDrag(DragState(), *this, event);
-}
-
-void CraftToolCtrlr::TakeEvent(ToolDragState& state, ai::RealPoint& point, int16_t modifiers) {
-  state.alt = false;
-  if (!state.active) return;
-  if (modifiers & ai::modifier::kShift) {
-    // Shift keeps to the axis of the larger move, chosen by its first message.
-    const ai::RealPoint last = state.lastProcessed;
-    if (axis_ == 0) axis_ = std::fabs(point.x - last.x) > std::fabs(point.y - last.y) ? 1 : 2;
-    if (axis_ == 1) point.y = last.y;
-    else point.x = last.x;
-  } else {
-    axis_ = 0;
-  }
-  const ai::RealPoint down = state.mouseDown, last = state.lastProcessed;
-  pinch_ += kPinchRate * (point.y - last.y);
-  const auto near = [&](ai::RealPoint p) {
-    return std::fabs(p.x - down.x) <= kTwirlDeadZone && std::fabs(p.y - down.y) <= kTwirlDeadZone;
-  };
-  if (!near(point) && !near(last))
-    twirl_ += Wrapped(std::atan2(point.y - down.y, point.x - down.x) - std::atan2(last.y - down.y, last.x - down.x));
-}
-
-ai::Code CraftToolCtrlr::DeformPath(ToolDragState& state, ai::ArtHandle path) {
-  double pinch = pinch_, twirl = twirl_;
-  ToolDragState view = {};
-  view.mouseDown = state.mouseDown;
-  view.current = state.current;
-  view.lastProcessed = state.lastProcessed;
-  if (IsValueStep(state.current)) {
-    pinch = twirl = state.current.x;
-    view.current = state.mouseDown;
-  }
-  const CraftMapper mapper = MapperFor(params(), view, pinch, twirl);
-  if (mapper.mode <= kCraftDynamic && mapper.push.x == 0 && mapper.push.y == 0) return ai::kNoError;
-  if (mapper.mode > kCraftDynamic && mapper.amount == 0) return ai::kNoError;
-  return MapSegmentRun(path, state.run(), [&](SegmentPair& pair, bool check) {
+ai::Code CraftToolCtrlr::MovePath(ToolDragState& state, ai::ArtHandle, ai::ArtHandle target,
+                                  const CraftMapper& mapper) {
+  return MapSegmentRun(target, state.run(), [&](SegmentPair& pair, bool check) {
     return MapSegmentInCircle(mapper, pair, check, mapper.radius, mapper.centre);
   });
-}
-
-TraceSettings CraftToolCtrlr::Trace() const {
-  const CraftToolParams& p = params();
-  TraceSettings trace;
-  // Dynamic drags accumulate; they leave no copies.
-  trace.on = p.trace != 0 && p.mode != kCraftDynamic;
-  trace.mode = p.traceMode;
-  trace.space = p.traceSpace;
-  trace.steps = static_cast<int32_t>(std::clamp(std::round(p.traceSteps), 1.0, 4000.0));
-  return trace;
-}
-
-ai::Code CraftToolCtrlr::PlanTrace(ToolDragState& state, const TraceList& recorded, ai::RealPoint final,
-                                   TraceList& plan) {
-  const TraceSettings trace = Trace();
-  const bool byValue = params().mode == kCraftPinch || params().mode == kCraftTwirl;
-  if (trace.mode == kTraceDragAlong && !byValue) {
-    for (int32_t i = 0; i < recorded.count(); ++i)
-      if (ai::Code code = plan.Append(recorded[i].point)) return code;
-    return plan.Append(final);
-  }
-  constexpr double kValue = std::numeric_limits<double>::quiet_NaN();
-  const double value = params().mode == kCraftPinch ? pinch_ : twirl_;
-  const int16_t mode = trace.mode == kTraceDragAlong ? int16_t{kTraceUniform} : trace.mode;
-  TraceList stepsX, stepsY;
-  ai::Code failed = ai::kNoError;
-  // Free: points between the mouse-down and the final point; pinch and twirl:
-  // the drag value from 0.
-  ForEachTraceStep(mode, trace.steps, byValue ? 0 : state.mouseDown.x, byValue ? value : final.x,
-                   [&](int32_t, double x) {
-                     if (failed == ai::kNoError) failed = stepsX.Append({x, 0});
-                   });
-  ForEachTraceStep(mode, trace.steps, state.mouseDown.y, final.y, [&](int32_t, double y) {
-    if (failed == ai::kNoError) failed = stepsY.Append({y, 0});
-  });
-  if (failed != ai::kNoError) return failed;
-  const auto entry = [&](int32_t k) {
-    return byValue ? ai::RealPoint{stepsX[k].point.x, kValue} : ai::RealPoint{stepsX[k].point.x, stepsY[k].point.x};
-  };
-  for (int32_t k = 1; k <= trace.steps; ++k)
-    if (ai::Code code = plan.Append(entry(k))) return code;
-  if (IsRoundTrip(mode))
-    for (int32_t k = trace.steps - 1; k >= 1; --k)
-      if (ai::Code code = plan.Append(entry(k))) return code;
-  return ai::kNoError;
 }
 
 }  // namespace vx

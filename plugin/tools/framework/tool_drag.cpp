@@ -107,7 +107,8 @@ ai::Code TopLevelTargets(const ToolDragState& state, PathList& targets) {
 ai::Code DeformCopy(ToolDragState& state, DragWorker& worker, ai::ArtHandle original, ai::ArtHandle copy) {
   int16_t kind = 0;
   if (ai::Code code = suites::Art().getKind(original, &kind)) return code;
-  if (kind == ai::art_kind::kPath) return IsSelected(original) ? worker.DeformPath(state, copy) : ai::kNoError;
+  if (kind == ai::art_kind::kPath)
+    return IsSelected(original) ? worker.DeformCopiedPath(state, original, copy) : ai::kNoError;
   if (kind == ai::art_kind::kPluginGroup) {
     ai::ArtHandle editOriginal = nullptr, editCopy = nullptr;
     if (ai::Code code = suites::PluginGroup().getEditArt(original, &editOriginal)) return code;

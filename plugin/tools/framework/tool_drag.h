@@ -37,6 +37,13 @@ class DragWorker {
   virtual ai::Code BeforePass(ToolDragState&, int32_t /*copy*/, int32_t /*copies*/) { return ai::kNoError; }
   // Deforms one matched path as a drag to state.current, using the working run.
   virtual ai::Code DeformPath(ToolDragState& state, ai::ArtHandle path) = 0;
+  // Deforms `copy`, a trace copy of the matched path `original`, as a drag to
+  // state.current. Tools whose work on a path depends on the path's place in
+  // the selection read it from `original`.
+  virtual ai::Code DeformCopiedPath(ToolDragState& state, ai::ArtHandle original, ai::ArtHandle copy) {
+    (void)original;
+    return DeformPath(state, copy);
+  }
   virtual TraceSettings Trace() const = 0;
   // The end points of the trace copies, in the order the copies are made.
   // `recorded` holds what "Drag Along" recorded; `final` is the mouse-up point.

@@ -13,7 +13,7 @@
 #include "support/plugin_host.h"
 #include "plugin/tools/tool_test_fixture.h"
 #include "tool_driver.h"
-#include "tools/craft/craft_mapper.h"
+#include "tools/framework/craft_mapper.h"
 #include "tools/craft/craft_params.h"
 
 extern "C" ai::Code PluginMain(const char* caller, const char* selector, void* message);

@@ -1,4 +1,5 @@
-// The Craft tool's point mapper: inside a circle of radius r around the tool's
+// The point mapper of the four circle modes (free, dynamic, pinch, twirl) the
+// Craft and Broom tools share: inside a circle of radius r around the tool's
 // centre a point moves by the mode's drag value weighted by |1 - l/r|^k, fully
 // at the centre and not at all at the rim.
 #pragma once

@@ -7,6 +7,7 @@
 #include "effects/emboss/emboss_pg_ctrlr.h"
 #include "effects/frame/frame_pg_ctrlr.h"
 #include "effects/framework/live_effect.h"
+#include "effects/galaxy/galaxy_pg_ctrlr.h"
 #include "effects/neon/neon_pg_ctrlr.h"
 #include "effects/reflections/reflections_pg_ctrlr.h"
 #include "effects/shadow/shadow_pg_ctrlr.h"
@@ -19,7 +20,8 @@ namespace vx {
 void InstallEffectControllers() {
   for (const LiveEffect* effect : {&kNeonLiveEffect, &kShadowLiveEffect, &kBorderLiveEffect, &kEmbossLiveEffect,
                                      &kCutoutLiveEffect, &kCircleLiveEffect, &kReflectionsLiveEffect,
-                                     &kTrailLiveEffect, &kFrameLiveEffect, &kTilingLiveEffect})
+                                     &kTrailLiveEffect, &kFrameLiveEffect, &kTilingLiveEffect,
+                                     &kGalaxyLiveEffect})
     InstallLiveEffect(*effect);
 }
 

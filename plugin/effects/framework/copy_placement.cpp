@@ -100,45 +100,35 @@ ai::Code TurnMoveArtLeaves(ai::ArtHandle art, ai::RealPoint centre, double radia
   return TransformArtLeaves(art, matrix);
 }
 
-namespace {
-
-// T(-datum) S(scale, scale) R(-keep) T(datum - centre) T(push, 0) R(radians) T(centre); `keep` 0 is the
-// turned placement, `keep` equal to `radians` the one that keeps the copy's angle.
-ai::Code PlaceMatrix(ai::RealPoint datum, ai::RealPoint centre, double push, double radians, double scale, double keep,
-                     ai::RealMatrix* matrix) {
+ai::Code ExplodeMatrix(ai::RealPoint datum, ai::RealPoint centre, double push, double radians, double scale,
+                       ai::RealMatrix* matrix) {
   if (ai::Code code = suites::RealMath().setTranslate(matrix, -datum.x, -datum.y)) return code;
   if (ai::Code code = suites::RealMath().concatScale(matrix, scale, scale)) return code;
-  if (keep != 0) {
-    if (ai::Code code = suites::RealMath().concatRotate(matrix, -keep)) return code;
-  }
   if (ai::Code code = suites::RealMath().concatTranslate(matrix, datum.x - centre.x, datum.y - centre.y)) return code;
   if (ai::Code code = suites::RealMath().concatTranslate(matrix, push, 0)) return code;
   if (ai::Code code = suites::RealMath().concatRotate(matrix, radians)) return code;
   return suites::RealMath().concatTranslate(matrix, centre.x, centre.y);
 }
 
-}  // namespace
-
-ai::Code ExplodeMatrix(ai::RealPoint datum, ai::RealPoint centre, double push, double radians, double scale,
-                       ai::RealMatrix* matrix) {
-  return PlaceMatrix(datum, centre, push, radians, scale, 0, matrix);
-}
-
 ai::Code ExplodeArtLeaves(ai::ArtHandle art, ai::RealPoint datum, ai::RealPoint centre, double push, double radians,
                           double scale, bool keepAngle) {
   ai::RealMatrix matrix{};
   if (keepAngle) {
-    if (ai::Code code = PlaceMatrix(datum, centre, push, radians, scale, radians, &matrix)) return code;
+    auto& math = suites::RealMath();
+    if (ai::Code code = math.setTranslate(&matrix, -datum.x, -datum.y)) return code;
+    if (ai::Code code = math.concatScale(&matrix, scale, scale)) return code;
+    if (ai::Code code = math.concatRotate(&matrix, -radians)) return code;
+    if (ai::Code code = math.concatTranslate(&matrix, datum.x - centre.x, datum.y - centre.y)) return code;
+    if (ai::Code code = math.concatTranslate(&matrix, push, 0)) return code;
+    if (ai::Code code = math.concatRotate(&matrix, radians)) return code;
+    if (ai::Code code = math.concatTranslate(&matrix, centre.x, centre.y)) return code;
     return TransformArtLeaves(art, matrix);
   }
-  if (!NearHalfTurn(radians)) {
-    if (ai::Code code = ExplodeMatrix(datum, centre, push, radians, scale, &matrix)) return code;
-    return TransformArtLeaves(art, matrix);
-  }
-  if (ai::Code code = ExplodeMatrix(datum, centre, push, kFirstTurn, scale, &matrix)) return code;
+  const bool twoSteps = NearHalfTurn(radians);
+  if (ai::Code code = ExplodeMatrix(datum, centre, push, twoSteps ? kFirstTurn : radians, scale, &matrix)) return code;
   if (ai::Code code = TransformArtLeaves(art, matrix)) return code;
-  if (ai::Code code = TurnAbout(centre, radians - kFirstTurn, 1, 1, &matrix)) return code;
-  return TransformArtLeaves(art, matrix);
+  if (!twoSteps) return ai::kNoError;
+  return TurnArtLeaves(art, centre, radians - kFirstTurn, 1, 1);
 }
 
 ai::Code SelectionBounds(ai::RealRect* bounds) {

@@ -23,6 +23,12 @@
 namespace vxcli {
 namespace {
 
+// Whether `field` holds the same value in both records (both components of a point).
+bool SameStored(const vx::FieldSpec& field, const void* a, const void* b) {
+  if (vx::StoredComponent(field, a) != vx::StoredComponent(field, b)) return false;
+  return field.type != vx::FieldType::kPoint || vx::StoredComponent(field, a, 1) == vx::StoredComponent(field, b, 1);
+}
+
 constexpr int32_t kLiveUpdateBox = 1422, kApplyButton = 1425, kExpandButton = 1423;
 constexpr char kEffectPanel[] = "__KwDL_VELLUMiX4PG_v46_PrefsPrefix__";
 
@@ -137,6 +143,8 @@ int Run(const EffectOptions& options, std::ostream& out, std::ostream& err) {
   // is typed is known, so a choice may be given by its number.
   const bool fromDefault = !options.last && options.preset.empty();
   std::vector<int32_t> shownBefore;
+  std::vector<std::max_align_t> defaults(typed.size());
+  vx::SetRecordDefaults(*kind->spec, defaults.data(), "");
   try {
     for (const auto& [field, value] : values) {
       shownBefore.push_back(fromDefault && field->shown == vx::Shown::kChoice
@@ -200,6 +208,10 @@ int Run(const EffectOptions& options, std::ostream& out, std::ostream& err) {
         // the palette has switched off as the palette shows them.
         const platform::ui::Control* control = field->controlId != 0 ? palette->Item(field->controlId) : nullptr;
         if (options.skipDisabled && control != nullptr && !control->Enabled()) continue;
+        // Nor do they retype a value the palette shows already: a run of the
+        // extension's dialog at its defaults is the same events as a plain
+        // run, so Apply comes at the same tick and draws the same seed.
+        if (options.skipDisabled && fromDefault && SameStored(*field, typed.data(), defaults.data())) continue;
         TypeFieldValue(player, *palette, *field, value, shownBefore[i]);
       }
     } catch (const PaletteInputError& error) {

@@ -26,6 +26,7 @@ GalleryChapter RoughChapter();
 GalleryChapter ThreeDChapter();
 GalleryChapter MetaBrushChapter();
 GalleryChapter BroomChapter();
+GalleryChapter GalaxyChapter();
 
 inline constexpr GalleryChapter (*kChapters[])() = {
     NeonChapter,
@@ -48,6 +49,7 @@ inline constexpr GalleryChapter (*kChapters[])() = {
     ThreeDChapter,
     MetaBrushChapter,
     BroomChapter,
+    GalaxyChapter,
 };
 
 }  // namespace vxcli::gallery

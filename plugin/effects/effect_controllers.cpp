@@ -8,6 +8,7 @@
 #include "effects/frame/frame_pg_ctrlr.h"
 #include "effects/generation/generation_pg_ctrlr.h"
 #include "effects/framework/live_effect.h"
+#include "effects/galaxy/galaxy_pg_ctrlr.h"
 #include "effects/neon/neon_pg_ctrlr.h"
 #include "effects/reflections/reflections_pg_ctrlr.h"
 #include "effects/shadow/shadow_pg_ctrlr.h"
@@ -22,7 +23,7 @@ void InstallEffectControllers() {
   for (const LiveEffect* effect : {&kNeonLiveEffect, &kShadowLiveEffect, &kBorderLiveEffect, &kEmbossLiveEffect,
                                      &kCutoutLiveEffect, &kCircleLiveEffect, &kReflectionsLiveEffect,
                                      &kTrailLiveEffect, &kFrameLiveEffect, &kTilingLiveEffect,
-                                     &kGenerationLiveEffect})
+                                     &kGenerationLiveEffect, &kGalaxyLiveEffect})
     InstallLiveEffect(*effect);
   for (const LiveEffect& shape : k3DLiveEffects) InstallLiveEffect(shape);
 }

@@ -21,6 +21,7 @@ constexpr int16_t kReflectionsEffect = 24;
 constexpr int16_t kFrameEffect = 22;
 constexpr int16_t kTilingEffect = 19;
 constexpr int16_t kGenerationEffect = 17;
+constexpr int16_t kGalaxyEffect = 15;
 
 struct EffectEntry {
   int16_t index;

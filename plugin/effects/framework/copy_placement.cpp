@@ -100,6 +100,37 @@ ai::Code TurnMoveArtLeaves(ai::ArtHandle art, ai::RealPoint centre, double radia
   return TransformArtLeaves(art, matrix);
 }
 
+ai::Code ExplodeMatrix(ai::RealPoint datum, ai::RealPoint centre, double push, double radians, double scale,
+                       ai::RealMatrix* matrix) {
+  if (ai::Code code = suites::RealMath().setTranslate(matrix, -datum.x, -datum.y)) return code;
+  if (ai::Code code = suites::RealMath().concatScale(matrix, scale, scale)) return code;
+  if (ai::Code code = suites::RealMath().concatTranslate(matrix, datum.x - centre.x, datum.y - centre.y)) return code;
+  if (ai::Code code = suites::RealMath().concatTranslate(matrix, push, 0)) return code;
+  if (ai::Code code = suites::RealMath().concatRotate(matrix, radians)) return code;
+  return suites::RealMath().concatTranslate(matrix, centre.x, centre.y);
+}
+
+ai::Code ExplodeArtLeaves(ai::ArtHandle art, ai::RealPoint datum, ai::RealPoint centre, double push, double radians,
+                          double scale, bool keepAngle) {
+  ai::RealMatrix matrix{};
+  if (keepAngle) {
+    auto& math = suites::RealMath();
+    if (ai::Code code = math.setTranslate(&matrix, -datum.x, -datum.y)) return code;
+    if (ai::Code code = math.concatScale(&matrix, scale, scale)) return code;
+    if (ai::Code code = math.concatRotate(&matrix, -radians)) return code;
+    if (ai::Code code = math.concatTranslate(&matrix, datum.x - centre.x, datum.y - centre.y)) return code;
+    if (ai::Code code = math.concatTranslate(&matrix, push, 0)) return code;
+    if (ai::Code code = math.concatRotate(&matrix, radians)) return code;
+    if (ai::Code code = math.concatTranslate(&matrix, centre.x, centre.y)) return code;
+    return TransformArtLeaves(art, matrix);
+  }
+  const bool twoSteps = NearHalfTurn(radians);
+  if (ai::Code code = ExplodeMatrix(datum, centre, push, twoSteps ? kFirstTurn : radians, scale, &matrix)) return code;
+  if (ai::Code code = TransformArtLeaves(art, matrix)) return code;
+  if (!twoSteps) return ai::kNoError;
+  return TurnArtLeaves(art, centre, radians - kFirstTurn, 1, 1);
+}
+
 ai::Code SelectionBounds(ai::RealRect* bounds) {
   SelectedArt selected;
   if (ai::Code code = selected.Read()) return code;

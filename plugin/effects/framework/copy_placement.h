@@ -64,6 +64,25 @@ ai::Code TurnArtLeaves(ai::ArtHandle art, ai::RealPoint centre, double radians, 
 ai::Code TurnMoveArtLeaves(ai::ArtHandle art, ai::RealPoint centre, double radians, double sx, double sy,
                            ai::RealPoint move);
 
+// The matrix that blows a copy out of `centre`: scaled by `scale` about its
+// datum point `datum`, pushed away from the centre by `push` along the line
+// from `centre` through `datum`, then turned by `radians` about the centre:
+// T(-datum) S(scale, scale) T(datum - centre) T(push, 0) R(radians) T(centre).
+// The datum lands at distance |datum - centre| + push from the centre.
+ai::Code ExplodeMatrix(ai::RealPoint datum, ai::RealPoint centre, double push, double radians, double scale,
+                       ai::RealMatrix* matrix);
+
+// Places a copy as ExplodeMatrix describes. Turned (`keepAngle` false): close
+// to a whole multiple of pi the copy is first placed at 0.1 rad and then
+// turned the rest of the way about `centre` on its own, so that the host
+// never gets a vanishing sine together with a scale. Kept angle: the copy is
+// scaled about its datum, which travels as a turned copy's would, without
+// turning: T(-datum) S(scale, scale) R(-radians) T(datum - centre) T(push, 0)
+// R(radians) T(centre), every point p going to
+// centre + scale (p - datum) + R(radians) ((datum - centre) + (push, 0)).
+ai::Code ExplodeArtLeaves(ai::ArtHandle art, ai::RealPoint datum, ai::RealPoint centre, double push, double radians,
+                          double scale, bool keepAngle);
+
 // The union of the bounds of the selected art, groups and live objects left
 // out (their leaves are selected with them and count on their own). Returns -1
 // and leaves `bounds` as it is when nothing is selected; an all-zero rectangle

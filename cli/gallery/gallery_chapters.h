@@ -21,6 +21,7 @@ GalleryChapter TilingChapter();
 GalleryChapter LensChapter();
 GalleryChapter WaveChapter();
 GalleryChapter CraftChapter();
+GalleryChapter ExplosionChapter();
 
 inline constexpr GalleryChapter (*kChapters[])() = {
     NeonChapter,
@@ -38,6 +39,7 @@ inline constexpr GalleryChapter (*kChapters[])() = {
     LensChapter,
     CraftChapter,
     WaveChapter,
+    ExplosionChapter,
 };
 
 }  // namespace vxcli::gallery

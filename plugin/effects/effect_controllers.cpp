@@ -5,6 +5,7 @@
 #include "effects/circle/circle_pg_ctrlr.h"
 #include "effects/cutout/cutout_pg_ctrlr.h"
 #include "effects/emboss/emboss_pg_ctrlr.h"
+#include "effects/explosion/explosion_pg_ctrlr.h"
 #include "effects/frame/frame_pg_ctrlr.h"
 #include "effects/framework/live_effect.h"
 #include "effects/neon/neon_pg_ctrlr.h"
@@ -19,7 +20,8 @@ namespace vx {
 void InstallEffectControllers() {
   for (const LiveEffect* effect : {&kNeonLiveEffect, &kShadowLiveEffect, &kBorderLiveEffect, &kEmbossLiveEffect,
                                      &kCutoutLiveEffect, &kCircleLiveEffect, &kReflectionsLiveEffect,
-                                     &kTrailLiveEffect, &kFrameLiveEffect, &kTilingLiveEffect})
+                                     &kTrailLiveEffect, &kFrameLiveEffect, &kTilingLiveEffect,
+                                     &kExplosionLiveEffect})
     InstallLiveEffect(*effect);
 }
 

@@ -20,6 +20,7 @@ constexpr int16_t kCutoutEffect = 14;
 constexpr int16_t kReflectionsEffect = 24;
 constexpr int16_t kFrameEffect = 22;
 constexpr int16_t kTilingEffect = 19;
+constexpr int16_t kExplosionEffect = 12;
 
 struct EffectEntry {
   int16_t index;

@@ -100,6 +100,16 @@ ai::Code TurnMoveArtLeaves(ai::ArtHandle art, ai::RealPoint centre, double radia
   return TransformArtLeaves(art, matrix);
 }
 
+ai::Code ExplodeMatrix(ai::RealPoint datum, ai::RealPoint centre, double push, double radians, double scale,
+                       ai::RealMatrix* matrix) {
+  if (ai::Code code = suites::RealMath().setTranslate(matrix, -datum.x, -datum.y)) return code;
+  if (ai::Code code = suites::RealMath().concatScale(matrix, scale, scale)) return code;
+  if (ai::Code code = suites::RealMath().concatTranslate(matrix, datum.x - centre.x, datum.y - centre.y)) return code;
+  if (ai::Code code = suites::RealMath().concatTranslate(matrix, push, 0)) return code;
+  if (ai::Code code = suites::RealMath().concatRotate(matrix, radians)) return code;
+  return suites::RealMath().concatTranslate(matrix, centre.x, centre.y);
+}
+
 ai::Code SelectionBounds(ai::RealRect* bounds) {
   SelectedArt selected;
   if (ai::Code code = selected.Read()) return code;

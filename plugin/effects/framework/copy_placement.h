@@ -64,6 +64,14 @@ ai::Code TurnArtLeaves(ai::ArtHandle art, ai::RealPoint centre, double radians, 
 ai::Code TurnMoveArtLeaves(ai::ArtHandle art, ai::RealPoint centre, double radians, double sx, double sy,
                            ai::RealPoint move);
 
+// The matrix that blows a copy out of `centre`: scaled by `scale` about its
+// datum point `datum`, pushed away from the centre by `push` along the line
+// from `centre` through `datum`, then turned by `radians` about the centre:
+// T(-datum) S(scale, scale) T(datum - centre) T(push, 0) R(radians) T(centre).
+// The datum lands at distance |datum - centre| + push from the centre.
+ai::Code ExplodeMatrix(ai::RealPoint datum, ai::RealPoint centre, double push, double radians, double scale,
+                       ai::RealMatrix* matrix);
+
 // The union of the bounds of the selected art, groups and live objects left
 // out (their leaves are selected with them and count on their own). Returns -1
 // and leaves `bounds` as it is when nothing is selected; an all-zero rectangle

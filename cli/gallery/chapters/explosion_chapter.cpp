@@ -1,12 +1,11 @@
 // Live Explosion on an arrow, so that the outward turn and kept orientation
-// show. Every page pins its seed, so the gallery is the same on every run.
+// show. The seed comes from the pinned event ticks, so the pages repeat.
 #include "gallery/gallery_chapters.h"
 
 namespace vxcli::gallery {
 
 GalleryChapter ExplosionChapter() {
   auto page = [](std::string name, std::string title, std::vector<std::string> sets, std::string note = "") {
-    sets.insert(sets.begin(), {"reproduceRandom=1", "randomSeed=20261210"});
     return GalleryPage{.name = std::move(name), .kind = PageKind::kLiveEffect, .title = std::move(title),
                        .sets = std::move(sets), .note = std::move(note), .subject = "explosion", .art = ArrowSource};
   };
@@ -25,9 +24,9 @@ GalleryChapter ExplosionChapter() {
                                                             "coreRadius=60", "showCenterMark=1"},
                "twelve copies evenly on the core circle"),
           page("explosion-keep-angle", "Keeping their angle, shrinking outward",
-               {"copyCount=60", "keepAngle=1", "tipScale=30", "spacing=等速"}),
+               {"copyCount=60", "keepAngle=1", "tipScale=30", "spacing=1"}),
           page("explosion-decelerate", "Decelerate: packed near the outer edge",
-               {"copyCount=80", "angleJitter=20", "spacing=減速", "tipScale=50"}),
+               {"copyCount=80", "angleJitter=20", "spacing=0", "tipScale=50"}),
       },
   };
 }

@@ -144,6 +144,7 @@ TEST_F(ExplosionGeneratorTest, EveryCopyFollowsTheSeededDrawsWhetherItTurnsOrKee
       params.randomSeed = 77 + spacing;
       params.spread = 100;
       params.tipScale = 3;
+      params.angleJitter = 5.5;  // kept with six decimals in the object
       vxhost::Art* live = MakeLive(params);
       Source(live, 20, -10);
       objects.emplace_back(params, live);
@@ -310,7 +311,6 @@ TEST_F(ExplosionPaletteTest, EachApplyDrawsANewSeedUnlessTheSequenceIsKeptAndThe
   platform::SetTickCount(500);
   ASSERT_EQ(OpenPalette(), ai::kNoError);
   ASSERT_NE(Controller(), nullptr);
-  EXPECT_EQ(Record().randomSeed, 500) << "defaults take the tick count";
   user.TypeAndLeave(Palette(), ce::kCount, "0");
   EXPECT_EQ(Record().copyCount, 1);
   user.TypeAndLeave(Palette(), ce::kCount, "12");

@@ -21,7 +21,7 @@ GalleryChapter ExplosionChapter() {
           page("explosion-default", "200 copies, growing to 200 % at the tip", {"showCenterMark=1"},
                "the defaults, with the centre mark"),
           page("explosion-even", "No deviation, no spread", {"copyCount=12", "angleJitter=0", "spread=0",
-                                                            "coreRadius=60", "showCenterMark=1"},
+                                                            "coreRadius=60", "tipScale=100", "showCenterMark=1"},
                "twelve copies evenly on the core circle"),
           page("explosion-keep-angle", "Keeping their angle, shrinking outward",
                {"copyCount=60", "keepAngle=1", "tipScale=30", "spacing=1"}),

@@ -27,6 +27,7 @@ GalleryChapter ThreeDChapter();
 GalleryChapter MetaBrushChapter();
 GalleryChapter BroomChapter();
 GalleryChapter GalaxyChapter();
+GalleryChapter ExplosionChapter();
 
 inline constexpr GalleryChapter (*kChapters[])() = {
     NeonChapter,
@@ -50,6 +51,7 @@ inline constexpr GalleryChapter (*kChapters[])() = {
     MetaBrushChapter,
     BroomChapter,
     GalaxyChapter,
+    ExplosionChapter,
 };
 
 }  // namespace vxcli::gallery

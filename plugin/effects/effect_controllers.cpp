@@ -5,6 +5,7 @@
 #include "effects/circle/circle_pg_ctrlr.h"
 #include "effects/cutout/cutout_pg_ctrlr.h"
 #include "effects/emboss/emboss_pg_ctrlr.h"
+#include "effects/explosion/explosion_pg_ctrlr.h"
 #include "effects/frame/frame_pg_ctrlr.h"
 #include "effects/generation/generation_pg_ctrlr.h"
 #include "effects/framework/live_effect.h"
@@ -23,7 +24,7 @@ void InstallEffectControllers() {
   for (const LiveEffect* effect : {&kNeonLiveEffect, &kShadowLiveEffect, &kBorderLiveEffect, &kEmbossLiveEffect,
                                      &kCutoutLiveEffect, &kCircleLiveEffect, &kReflectionsLiveEffect,
                                      &kTrailLiveEffect, &kFrameLiveEffect, &kTilingLiveEffect,
-                                     &kGenerationLiveEffect, &kGalaxyLiveEffect})
+                                     &kGenerationLiveEffect, &kGalaxyLiveEffect, &kExplosionLiveEffect})
     InstallLiveEffect(*effect);
   for (const LiveEffect& shape : k3DLiveEffects) InstallLiveEffect(shape);
 }

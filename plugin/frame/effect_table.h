@@ -22,6 +22,7 @@ constexpr int16_t kFrameEffect = 22;
 constexpr int16_t kTilingEffect = 19;
 constexpr int16_t kGenerationEffect = 17;
 constexpr int16_t kGalaxyEffect = 15;
+constexpr int16_t kExplosionEffect = 12;
 
 struct EffectEntry {
   int16_t index;

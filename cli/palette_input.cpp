@@ -123,6 +123,8 @@ void TypeFieldValue(PaletteHand& user, platform::ui::Dialog& dialog, const vx::F
   }
   if (result == platform::ui::kUiDisabled)
     throw Usage(std::string(field.name) + " is disabled on the palette now (a switch or mode it depends on is off)");
+  if (result == platform::ui::kUiHidden)
+    throw Usage(std::string(field.name) + " is not shown on the palette now (a mode it depends on is set otherwise)");
   if (result == platform::ui::kUiBadItem) throw Usage(std::string(field.name) + " has no choice '" + value + "'");
   if (result != platform::ui::kUiOk)
     throw PaletteInputError(std::string(field.name) + ": the palette refused the value", false);

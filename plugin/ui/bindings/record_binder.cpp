@@ -200,7 +200,10 @@ void RecordBinder::ApplyRules() {
                     : rule.whenEquals == kWhileExactlyZero ? value == 0
                     : rule.whenEquals >= 0                ? std::lround(value) == rule.whenEquals
                                                           : value != 0;
-    for (int32_t k = 0; rule.controls[k] != 0; ++k) EnableControl(rule.controls[k], on);
+    for (int32_t k = 0; rule.controls[k] != 0; ++k) {
+      if (!rule.show) EnableControl(rule.controls[k], on);
+      else if (platform::ui::Control* c = dialog_.Item(rule.controls[k])) c->Show(on);
+    }
   }
 }
 

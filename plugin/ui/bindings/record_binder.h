@@ -37,11 +37,14 @@ class BindingOwner {
 // 0, otherwise while the field is not 0. With `unless` the other way round:
 // while the field does not equal `whenEquals`.
 inline constexpr int32_t kWhileExactlyZero = -2;
+// With `show` the rule shows and hides its controls instead (two fields that
+// take turns at one place, by a mode).
 struct EnableRule {
   const char* field;
   int32_t whenEquals;
   const int32_t* controls;  // zero-terminated
   bool unless = false;
+  bool show = false;
 };
 
 // Half away from zero, as slider positions are rounded.

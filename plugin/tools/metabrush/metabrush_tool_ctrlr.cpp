@@ -8,6 +8,7 @@
 #include "effects/framework/copy_placement.h"
 #include "effects/framework/selected_art.h"
 #include "frame/error_messages.h"
+#include "tools/framework/eyedropper.h"
 #include "frame/suite_set.h"
 #include "geometry/bezier.h"
 #include "presets/record_hooks.h"
@@ -291,23 +292,18 @@ ai::Code MetaBrushToolCtrlr::StampAlongPath(ai::RealPoint click) {
 
 ai::Code MetaBrushToolCtrlr::PickFadeColor(ai::RealPoint click) {
   MetaBrushToolParams& p = params();
-  ai::HitResult hit{};
-  if (ai::Code code = suites::HitTest().hitTest(&click, kPickTolerance, &hit)) return code;
-  if (hit.type == ai::hit_type::kNothing || hit.art == nullptr) {
+  EyedropperHit hit;
+  if (ai::Code code = PickStyleAt(click, kPickTolerance, &hit)) return code;
+  if (hit.kind == EyedropperHit::Kind::kNothing) {
     // Empty canvas: the document's plain paint, white of its colour model.
     int16_t model = -1;
     ReadDocumentColorModel(model);
     p.swatchColor = WhiteColorIn(model);
     return ai::kNoError;
   }
-  int16_t kind = 0;
-  if (ai::Code code = suites::Art().getKind(hit.art, &kind)) return code;
-  if (kind != ai::art_kind::kPath && kind != ai::art_kind::kCompoundPath) return ai::kNoError;
-  ai::PathStyle style{};
-  if (ai::Code code = suites::PathStyle().getPathStyle(hit.art, &style)) return code;
-  const bool fillHit = hit.type == ai::hit_type::kFill;
-  const bool painted = fillHit ? style.fillPaint != 0 : style.strokePaint != 0;
-  if (painted) p.swatchColor = fillHit ? style.fillColor : style.strokeColor;
+  if (hit.kind != EyedropperHit::Kind::kPath) return ai::kNoError;
+  const bool painted = hit.fill ? hit.style.fillPaint != 0 : hit.style.strokePaint != 0;
+  if (painted) p.swatchColor = hit.fill ? hit.style.fillColor : hit.style.strokeColor;
   return ai::kNoError;
 }
 

@@ -7,6 +7,7 @@
 #include "effects/trail/trail_end_buttons.h"
 #include "effects/trail/trail_steps.h"
 #include "frame/plugin.h"
+#include "tools/framework/eyedropper.h"
 #include "frame/suite_set.h"
 #include "presets/record_hooks.h"
 
@@ -217,23 +218,18 @@ ai::Code TrailToolCtrlr::MakeTrail() {
 
 ai::Code TrailToolCtrlr::PickEndColour(ai::RealPoint where) {
   TrailToolParams& p = params();
-  ai::HitResult hit{};
-  if (ai::Code code = suites::HitTest().hitTest(&where, kPickTolerance, &hit)) return code;
-  if (hit.type == ai::hit_type::kNothing || hit.art == nullptr) {
+  EyedropperHit hit;
+  if (ai::Code code = PickStyleAt(where, kPickTolerance, &hit)) return code;
+  if (hit.kind == EyedropperHit::Kind::kNothing) {
     // Nothing under the mouse: a white end fill of the document's model.
     int16_t model = -1;
     ReadDocumentColorModel(model);
     p.endFillColor = WhiteColorIn(model);
     return ai::kNoError;
   }
-  int16_t kind = 0;
-  if (ai::Code code = suites::Art().getKind(hit.art, &kind)) return code;
-  if (kind != ai::art_kind::kPath && kind != ai::art_kind::kCompoundPath) return ai::kNoError;
-  ai::PathStyle style{};
-  if (ai::Code code = suites::PathStyle().getPathStyle(hit.art, &style)) return code;
-  if (hit.type == ai::hit_type::kFill)
-    return TakeSide(style.fillPaint != 0, style.fillColor, p.endFillColor, p.endFillKind);
-  return TakeSide(style.strokePaint != 0, style.strokeColor, p.endStrokeColor, p.endStrokeKind);
+  if (hit.kind != EyedropperHit::Kind::kPath) return ai::kNoError;
+  if (hit.fill) return TakeSide(hit.style.fillPaint != 0, hit.style.fillColor, p.endFillColor, p.endFillKind);
+  return TakeSide(hit.style.strokePaint != 0, hit.style.strokeColor, p.endStrokeColor, p.endStrokeKind);
 }
 
 }  // namespace vx

@@ -55,6 +55,10 @@ GalleryChapter ThreeDChapter() {
   for (const Shape& shape : shapes)
     chapter.pages.push_back({.name = std::string("threed-") + (shape.subject + 3), .kind = PageKind::kLiveEffect,
                              .title = shape.title, .note = shape.note, .subject = shape.subject, .art = GridSource});
+  // The cylinder made through its palette, then turned by a drag of the rotate
+  // tool: 60 pixels to the right add 30° to the turn about y.
+  chapter.pages.push_back(ToolSessionPage("threed-rotate-drag", "Live3D Rotate",
+                                          "the cylinder dragged 60 px to the right: 30° more about y", GridSource));
   return chapter;
 }
 

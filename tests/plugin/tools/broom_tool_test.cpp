@@ -190,24 +190,6 @@ TEST_F(BroomToolTest, TraceCopiesKeepTheGroupTogether) {
   ExpectDragFreed();
 }
 
-// Segments of every path in the layer, in order.
-std::vector<ai::SegRecord> Geometry(vxhost::Document& document) {
-  std::vector<ai::SegRecord> all;
-  document.ForEachArt([&](vxhost::Art* art) {
-    if (art->kind == ai::art_kind::kPath) all.insert(all.end(), art->segments.begin(), art->segments.end());
-  });
-  return all;
-}
-
-bool SameGeometry(const std::vector<ai::SegRecord>& a, const std::vector<ai::SegRecord>& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (a[i].anchor.x != b[i].anchor.x || a[i].anchor.y != b[i].anchor.y || a[i].in.x != b[i].in.x ||
-        a[i].in.y != b[i].in.y || a[i].out.x != b[i].out.x || a[i].out.y != b[i].out.y)
-      return false;
-  return true;
-}
-
 TEST_F(BroomToolTest, AFailedDragMessageLeavesTheArtOfTheLastGoodDrag) {
   vxhost::Art* group = SelectedGroup();
   Square({0, 0}, 5, group);
@@ -215,21 +197,21 @@ TEST_F(BroomToolTest, AFailedDragMessageLeavesTheArtOfTheLastGoodDrag) {
   Square({-30, 10}, 5);
   ASSERT_EQ(Press({0, 0}), ai::kNoError);
   ASSERT_EQ(DragTo({6, 0}), ai::kNoError);
-  std::vector<ai::SegRecord> lastGood = Geometry(document);
+  std::vector<ai::SegRecord> lastGood = AllSegments();
   const auto drag = [&] { return DragTo({12, 4}); };
   const std::vector<std::string> calls = vxtest::RecordHostCalls(host, drag);
-  const std::vector<ai::SegRecord> target = Geometry(document);
-  ASSERT_FALSE(SameGeometry(lastGood, target));
+  const std::vector<ai::SegRecord> target = AllSegments();
+  ASSERT_FALSE(SameSegments(lastGood, target));
   // The sweep starts again from the first good drag.
   ASSERT_EQ(DragTo({6, 0}), ai::kNoError);
-  ASSERT_TRUE(SameGeometry(Geometry(document), lastGood));
+  ASSERT_TRUE(SameSegments(AllSegments(), lastGood));
   vxtest::SweepHostCalls(host, calls, ai::kOutOfMemory, {}, drag, [&](ai::Code code, const std::string&) {
-    const std::vector<ai::SegRecord> now = Geometry(document);
+    const std::vector<ai::SegRecord> now = AllSegments();
     if (code == ai::kNoError) {
-      EXPECT_TRUE(SameGeometry(now, target));
+      EXPECT_TRUE(SameSegments(now, target));
       lastGood = now;
     } else {
-      EXPECT_TRUE(SameGeometry(now, lastGood)) << "the art of the last good drag";
+      EXPECT_TRUE(SameSegments(now, lastGood)) << "the art of the last good drag";
     }
   });
   ASSERT_EQ(Release({12, 4}), ai::kNoError);

@@ -101,4 +101,10 @@ TEST_F(CraftToolTest, AltSetsTheRadiusAndShiftAltAddsAnAnchorAtTheClick) {
   EXPECT_EQ(path->segments[2].anchor.x, 100);
 }
 
+TEST_F(CraftToolTest, AFailedDragMessageLeavesTheLastGoodDragAndNothingHeld) {
+  Selected({{-200, 0}, {200, 0}});
+  Selected({{-20, -30}, {20, 30}});
+  SweepOneDragMessage({0, 0}, {5, 0}, {10, 4});
+}
+
 }  // namespace

@@ -181,4 +181,10 @@ TEST_F(LensToolTest, StrengthTraceLeavesStepCopiesAtTheFinalLens) {
   ExpectDragFreed();
 }
 
+TEST_F(LensToolTest, AFailedDragMessageLeavesTheLastGoodDragAndNothingHeld) {
+  Selected({{-40, 0}, {40, 0}}, false);
+  Selected({{-30, -20}, {30, -20}, {30, 25}}, false);
+  SweepOneDragMessage({40, -50}, {45, -45}, {50, -40});
+}
+
 }  // namespace

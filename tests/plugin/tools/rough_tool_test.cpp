@@ -176,48 +176,9 @@ TEST_F(RoughToolTest, TraceCopiesShareThePatternAndTheLastIsTheDrag) {
 }
 
 TEST_F(RoughToolTest, AFailingHostCallInADragLeavesTheLastDragsArtAndNothingHeld) {
-  std::vector<vxhost::Art*> paths = {Ring(), Line(-150, 150, 30)};
-  auto Now = [&] {
-    std::vector<Geometry> all;
-    for (auto* p : paths) all.push_back(p->segments);
-    return all;
-  };
-  auto Equal = [](const std::vector<Geometry>& a, const std::vector<Geometry>& b) {
-    for (size_t i = 0; i < a.size(); ++i)
-      if (!Same(a[i], b[i])) return false;
-    return true;
-  };
-  const auto originals = Now();
-  ASSERT_EQ(Press({0, 0}), ai::kNoError);
-  ASSERT_EQ(DragTo({30, 20}), ai::kNoError);
-  const auto afterFirst = Now();
-  const std::vector<std::string> calls = vxtest::RecordHostCalls(host, [&] { return DragTo({60, 40}); });
-  ASSERT_EQ(Release({60, 40}, ai::modifier::kCancel), ai::kNoError);
-  ASSERT_TRUE(Equal(Now(), originals));
-  const size_t baseline = host.blocks().LiveCount();
-  const size_t artCount = LayerArtCount();
-
-  // Each swept message follows a press and a first drag; the check releases
-  // and starts the next.
-  auto Begin = [&] {
-    ASSERT_EQ(Press({0, 0}), ai::kNoError);
-    ASSERT_EQ(DragTo({30, 20}), ai::kNoError);
-  };
-  const ai::Code injected = ai::FourCC("fLt!");
-  Begin();
-  vxtest::SweepHostCalls(
-      host, calls, injected, {"FreeBlock"}, [&] { return DragTo({60, 40}); },
-      [&](ai::Code code, const std::string&) {
-        EXPECT_EQ(code, injected);
-        EXPECT_TRUE(Equal(Now(), afterFirst)) << "the art is as the drag before left it";
-        ASSERT_EQ(Release({60, 40}, ai::modifier::kCancel), ai::kNoError);
-        EXPECT_EQ(host.blocks().LiveCount(), baseline);
-        EXPECT_EQ(LayerArtCount(), artCount) << "no outline is left behind";
-        EXPECT_TRUE(Equal(Now(), originals));
-        Begin();
-      });
-  ASSERT_EQ(Release({60, 40}, ai::modifier::kCancel), ai::kNoError);
-  EXPECT_TRUE(Equal(Now(), originals));
+  Ring();
+  Line(-150, 150, 30);
+  SweepOneDragMessage({0, 0}, {30, 20}, {60, 40});
 }
 
 // The same drag on the same file, twice through the command line.

@@ -15,6 +15,7 @@
 #include "frame/globals.h"
 #include "platform/clock.h"
 #include "support/art_builder.h"
+#include "support/fault_sweep.h"
 #include "support/plugin_host.h"
 #include "support/settings_home.h"
 #include "tool_driver.h"
@@ -80,6 +81,58 @@ class ToolTest : public ::testing::Test {
       EXPECT_NE(name, "buffer 2 for segments");
       EXPECT_NE(name, "g buffer for trace");
     }
+  }
+
+  // Segments of every path in the document, in order.
+  std::vector<ai::SegRecord> AllSegments() const {
+    std::vector<ai::SegRecord> all;
+    document.ForEachArt([&](vxhost::Art* art) {
+      if (art->kind == ai::art_kind::kPath) all.insert(all.end(), art->segments.begin(), art->segments.end());
+    });
+    return all;
+  }
+  static bool SameSegments(const std::vector<ai::SegRecord>& a, const std::vector<ai::SegRecord>& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+      if (a[i].anchor.x != b[i].anchor.x || a[i].anchor.y != b[i].anchor.y || a[i].in.x != b[i].in.x ||
+          a[i].in.y != b[i].in.y || a[i].out.x != b[i].out.x || a[i].out.y != b[i].out.y)
+        return false;
+    return true;
+  }
+
+  // Fails every host call of one drag message in turn. Each round presses at
+  // `from` and drags to `first`; the swept message drags on to `to`. A failed
+  // message returns its code and leaves the art as the first drag left it;
+  // the cancelled release then gives back the art before the press, frees the
+  // drag's blocks and leaves no outline behind.
+  void SweepOneDragMessage(ai::RealPoint from, ai::RealPoint first, ai::RealPoint to) {
+    const std::vector<ai::SegRecord> originals = AllSegments();
+    const auto begin = [&] {
+      ASSERT_EQ(Press(from), ai::kNoError);
+      ASSERT_EQ(DragTo(first), ai::kNoError);
+    };
+    begin();
+    const std::vector<ai::SegRecord> afterFirst = AllSegments();
+    const std::vector<std::string> calls = RecordHostCalls(host, [&] { return DragTo(to); });
+    ASSERT_FALSE(SameSegments(AllSegments(), afterFirst)) << "the swept message changes the art";
+    ASSERT_EQ(Release(to, ai::modifier::kCancel), ai::kNoError);
+    ASSERT_TRUE(SameSegments(AllSegments(), originals));
+    const size_t blocks = host.blocks().LiveCount();
+    const size_t artCount = LayerArtCount();
+    const ai::Code injected = ai::FourCC("fLt!");
+    begin();
+    SweepHostCalls(host, calls, injected, {"FreeBlock"}, [&] { return DragTo(to); },
+                   [&](ai::Code code, const std::string&) {
+                     EXPECT_EQ(code, injected);
+                     EXPECT_TRUE(SameSegments(AllSegments(), afterFirst)) << "the art of the last good drag";
+                     ASSERT_EQ(Release(to, ai::modifier::kCancel), ai::kNoError);
+                     EXPECT_EQ(host.blocks().LiveCount(), blocks) << "no block of the drag is left";
+                     EXPECT_EQ(LayerArtCount(), artCount) << "no outline is left behind";
+                     EXPECT_TRUE(SameSegments(AllSegments(), originals));
+                     begin();
+                   });
+    ASSERT_EQ(Release(to, ai::modifier::kCancel), ai::kNoError);
+    EXPECT_TRUE(SameSegments(AllSegments(), originals));
   }
 
   ScopedSettingsHome settingsHome;

@@ -498,4 +498,9 @@ TEST_F(WarpToolTest, DragAlongTraceCopiesAtTheKeptPointsAndTheRelease) {
   for (int k = 0; k < 3; ++k) EXPECT_DOUBLE_EQ(art[2 - k]->segments[0].anchor.y, raised[k]) << "copy " << k;
 }
 
+TEST_F(WarpToolTest, AFailedDragMessageLeavesTheLastGoodDragAndNothingHeld) {
+  SelectedPath({{0, 0}, {120, 0}, {120, 100}, {0, 100}}, true);
+  SweepOneDragMessage({60, 50}, {60, 60}, {64, 72});
+}
+
 }  // namespace

@@ -97,4 +97,9 @@ TEST_F(WaveToolTest, FullCycleLeavesOnlyTheCopies) {
   EXPECT_EQ(LayerArtCount(), 3u);
 }
 
+TEST_F(WaveToolTest, AFailedDragMessageLeavesTheLastGoodDragAndNothingHeld) {
+  SelectedPath({{0, 0}, {100, 0}, {100, 40}, {0, 40}}, true);
+  SweepOneDragMessage({0, 20}, {0, 25}, {0, 30});
+}
+
 }  // namespace

@@ -13,18 +13,19 @@
 #include "tools/framework/tool_ctrlr.h"
 #include "ui/help/help_ctrlr.h"
 #include "ui/palettes/metabrush_palette.h"
+#include "ui/palettes/trace_palettes.h"
 #include "ui/palettes/trail_tool_palette.h"
 
 namespace vx {
 namespace {
 
 constexpr ToolPaletteEntry kToolPalettes[] = {
-    {0, res::kWarpPalette, 9, nullptr},
-    {2, res::kWavePalette, 1, nullptr},
+    {0, res::kWarpPalette, 9, &kWarpPalette},
+    {2, res::kWavePalette, 1, &kWavePalette},
     {4, res::kLensPalette, 8, nullptr},
-    {6, res::kCraftPalette, 2, nullptr},
+    {6, res::kCraftPalette, 2, &kCraftPalette},
     {7, res::kRoughPalette, 7, nullptr},
-    {8, res::kBroomPalette, 4, nullptr},
+    {8, res::kBroomPalette, 4, &kBroomPalette},
     {10, res::kMetaBrushPalette, 5, &kMetaBrushPalette},
     {11, res::kTrailToolPalette, 3, &kTrailToolPalette},
 };

@@ -34,6 +34,7 @@
 #include "ui/palettes/threed_palette.h"
 #include "ui/palettes/tiling_palette.h"
 #include "ui/palettes/trail_palette.h"
+#include "ui/palettes/trace_palettes.h"
 #include "ui/palettes/trail_tool_palette.h"
 #include "ui/view_controller.h"
 
@@ -394,6 +395,34 @@ TEST_F(PaletteRules, MetaBrushShowsTheSpaceEditOfItsMode) {
   ASSERT_EQ(user.TypeAndLeave(palette, mb::kAbsoluteSpace, "12"), 0);
   EXPECT_DOUBLE_EQ(vx::StoredComponent(*vx::FindField(spec, "absoluteSpace"), storage.data()), 12);
   EXPECT_EQ(user.TypeAndLeave(palette, mb::kRelativeSpace, "50"), platform::ui::kUiHidden);
+  palette.Destroy();
+}
+
+// The deforming tools' trace rows: "Space:" shows only in "Drag Along"; in
+// Craft's dynamic mode the trace mode is "Drag Along" and cannot be changed.
+TEST_F(PaletteRules, TraceSpaceShowsInDragAlongAndDynamicCraftDragsAlong) {
+  const vx::RecordSpec& spec = *vx::FindKindByName("craft")->spec;
+  std::vector<std::max_align_t> storage((spec.size + sizeof(std::max_align_t) - 1) / sizeof(std::max_align_t));
+  vx::SetRecordDefaults(spec, storage.data(), "");
+  TestPalette palette;
+  palette.Bind(spec, storage.data(), vx::kCraftPalette);
+  ASSERT_EQ(palette.CreateFromTemplate(vx::kCraftPalette.templateId, host.desktop().HostWindow()), ai::kNoError);
+  palette.Show(true);
+  palette.Refresh(1);
+  namespace cr = vx::ctl::craft;
+  EXPECT_FALSE(palette.Item(cr::kTraceSpace)->Visible()) << "the default trace mode is Uniform";
+  ASSERT_EQ(user.PickItem(palette, cr::kTraceMode, 0), 0);
+  EXPECT_TRUE(palette.Item(cr::kTraceSpaceSpin)->Visible());
+  ASSERT_EQ(user.PickItem(palette, cr::kTraceMode, 3), 0);
+  EXPECT_FALSE(palette.Item(cr::kTraceSpace)->Visible());
+
+  ASSERT_EQ(user.Click(palette, cr::kFirstMode + 1), 0);
+  const vx::FieldSpec& traceMode = *vx::FindField(spec, "traceMode");
+  EXPECT_EQ(vx::StoredComponent(traceMode, storage.data()), 0) << "dynamic drags along";
+  EXPECT_FALSE(palette.Item(cr::kTraceMode)->Enabled());
+  EXPECT_TRUE(palette.Item(cr::kTraceSpace)->Visible());
+  ASSERT_EQ(user.Click(palette, cr::kFirstMode + 3), 0);
+  EXPECT_TRUE(palette.Item(cr::kTraceMode)->Enabled());
   palette.Destroy();
 }
 

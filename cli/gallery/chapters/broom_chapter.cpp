@@ -6,11 +6,6 @@
 namespace vxcli::gallery {
 
 GalleryChapter BroomChapter() {
-  using Drag = std::vector<std::pair<double, double>>;
-  const Drag push = {{130, 100}, {140, 95}, {150, 90}, {160, 85}};
-  // Pinch: down pulls the objects in towards the press. Twirl: a quarter circle around it.
-  const Drag down = {{130, 100}, {130, 110}, {130, 120}, {130, 130}};
-  const Drag around = {{130, 100}, {170, 100}, {158, 72}, {130, 60}};
   GalleryChapter chapter{
       {"broom", "Broom tool",
        "Each mode with a circle of radius 60 pressed at (130, 100) (the file's coordinates), resistance 3; "
@@ -19,22 +14,19 @@ GalleryChapter BroomChapter() {
       {{.name = "broom-source", .kind = PageKind::kSample, .title = "The art", .note = "before the drag",
         .art = ToolSampleObjects}},
   };
+  // Each page's settings and drag are in its session (cli/gallery/sessions).
   struct Mode {
     const char* name;
     const char* title;
-    std::vector<std::string> sets;
     const char* note;
-    Drag drag;
   };
   const Mode modes[] = {
-      {"broom-free", "Free", {"mode=0", "areaRadius=60"}, "swept 30 right and 15 up", push},
-      {"broom-dynamic", "Dynamic", {"mode=1", "areaRadius=60"}, "the circle follows the pointer", push},
-      {"broom-pinch", "Pinch", {"mode=2", "areaRadius=60"}, "dragged 30 down: drawn in towards the press", down},
-      {"broom-twirl", "Twirl", {"mode=3", "areaRadius=60"}, "a quarter turn around the press", around},
-      {"broom-each", "Free, each path on its own", {"mode=0", "areaRadius=60", "groupAsOneUnit=0"},
-       "groups no longer move as one", push},
-      {"broom-trace", "Free with trace copies",
-       {"mode=0", "areaRadius=60", "trace=1", "traceMode=1", "traceSteps=4"}, "four copies", push},
+      {"broom-free", "Free", "swept 30 right and 15 up"},
+      {"broom-dynamic", "Dynamic", "the circle follows the pointer"},
+      {"broom-pinch", "Pinch", "dragged 30 down: drawn in towards the press"},
+      {"broom-twirl", "Twirl", "a quarter turn around the press"},
+      {"broom-each", "Free, each path on its own", "groups no longer move as one"},
+      {"broom-trace", "Free with trace copies", "four copies"},
   };
   for (const Mode& mode : modes)
     chapter.pages.push_back(ToolSessionPage(mode.name, mode.title, mode.note, ToolSampleObjects));

@@ -82,13 +82,48 @@ inline bool FollowsMappedCurve(ai::RealPoint a0, ai::RealPoint newP1, ai::RealPo
   return PointsWithin(m2, c2, tol);
 }
 
+}  // namespace detail
+
+// The box of a tool's area and a sample spacing that cannot miss it. A segment
+// whose ends and middle samples all lie outside the area may still pass through
+// it between them (a small lens over a long line); when the box of its control
+// points meets the area's box it is probed at this spacing. An empty box
+// (minX > maxX) means the tool has no area.
+struct AreaProbe {
+  double minX = 1, minY = 1, maxX = 0, maxY = 0;
+  double spacing = 0;
+};
+
+namespace detail {
+
+// Whether a probe of the cubic p0..p3 at the area's spacing finds a point the
+// mapper moves.
+template <class MapPoint>
+bool ProbeFindsArea(MapPoint& map, const AreaProbe& area, ai::RealPoint p0, ai::RealPoint p1, ai::RealPoint p2,
+                    ai::RealPoint p3) {
+  if (area.minX > area.maxX || area.spacing <= 0) return false;
+  if (std::max({p0.x, p1.x, p2.x, p3.x}) < area.minX || std::min({p0.x, p1.x, p2.x, p3.x}) > area.maxX ||
+      std::max({p0.y, p1.y, p2.y, p3.y}) < area.minY || std::min({p0.y, p1.y, p2.y, p3.y}) > area.maxY)
+    return false;
+  // The control polygon is at least as long as the curve.
+  const double length = Distance(p0, p1) + Distance(p1, p2) + Distance(p2, p3);
+  constexpr double kMostProbes = 512;
+  const int probes = static_cast<int>(std::clamp(std::ceil(length / area.spacing), 2.0, kMostProbes));
+  const SegmentPair pair{{p0, p0, p1, 0, 0}, {p3, p2, p3, 0, 0}};
+  for (int i = 1; i < probes; ++i) {
+    ai::RealPoint p = BezierPointAt(pair, static_cast<double>(i) / probes);
+    if (map(p) == ai::kNoError) return true;
+  }
+  return false;
+}
+
 // The shared body of the three flat segment mappers. `map` moves one point
 // (returning 0, kPointUntouched or an error); `extendEnd` tells whether a
 // straight segment's anchor gets a real handle; `freeCorners` sets both corner
 // flags instead of only those of moved ends.
 template <class MapPoint, class ExtendEnd>
 ai::Code MapSegment(MapPoint&& map, ExtendEnd&& extendEnd, SegmentPair& pair, bool check, double d,
-                    bool freeCorners) {
+                    bool freeCorners, const AreaProbe& area = {}) {
   const double tol = std::max(d, 1.0);
   const double minLen = std::max(d, 2.0);
   // The caller turns checking off when it has no room left to split: then every
@@ -119,9 +154,18 @@ ai::Code MapSegment(MapPoint&& map, ExtendEnd&& extendEnd, SegmentPair& pair, bo
 
   if (head == 3 && tail == 3) {
     // Both ends untouched: a tool area inside the segment needs a split.
-    if (middle != 2 && mayRequestSplit) return kNeedSplit;
+    if (mayRequestSplit && (middle != 2 || (check && ProbeFindsArea(map, area, p0, p1, p2, p3)))) return kNeedSplit;
   } else if (check && !(CloserThan(a0, a3, minLen) && CloserThan(a0, newP1, minLen) && CloserThan(a3, newP2, minLen))) {
     if (!FollowsMappedCurve(a0, newP1, newP2, a3, m1, m2, tol)) return kNeedSplit;
+    // Two points cannot see a curve that swings between them (a strong twirl):
+    // the new cubic must also follow the mapped curve between and beside them.
+    const SegmentPair source{{p0, p0, p1, 0, 0}, {p3, p2, p3, 0, 0}};
+    const SegmentPair mapped{{a0, a0, newP1, 0, 0}, {a3, newP2, a3, 0, 0}};
+    for (double t : {1.0 / 6, 0.5, 5.0 / 6}) {
+      ai::RealPoint exact = BezierPointAt(source, t);
+      if ((code = MapCounted(map, exact, middle))) return code;
+      if (!PointsWithin(exact, BezierPointAt(mapped, t), tol)) return kNeedSplit;
+    }
   }
 
   pair.first.anchor = a0;
@@ -159,7 +203,8 @@ ai::Code MapSegmentFree(PointMapper&& mapper, SegmentPair& pair, bool check, dou
 template <class PointMapper>
 ai::Code MapSegmentInCircle(PointMapper&& mapper, SegmentPair& pair, bool check, double size, ai::RealPoint centre) {
   auto inside = [centre, size](ai::RealPoint p) { return detail::CloserThan(p, centre, size); };
-  return detail::MapSegment(mapper, inside, pair, check, size / 100, false);
+  const AreaProbe area{centre.x - size, centre.y - size, centre.x + size, centre.y + size, size / 2};
+  return detail::MapSegment(mapper, inside, pair, check, size / 100, false, area);
 }
 
 // Ellipse (lens) variant: the lens rectangle has its right edge at the current
@@ -170,7 +215,8 @@ ai::Code MapSegmentInEllipse(PointMapper&& mapper, SegmentPair& pair, bool check
   auto inside = [=](ai::RealPoint p) {
     return p.x <= current.x && p.x >= current.x - width && p.y >= current.y && p.y <= current.y + height;
   };
-  return detail::MapSegment(mapper, inside, pair, check, std::min(width, height) / 200, false);
+  const AreaProbe area{current.x - width, current.y, current.x, current.y + height, std::min(width, height) / 4};
+  return detail::MapSegment(mapper, inside, pair, check, std::min(width, height) / 200, false, area);
 }
 
 // The 3D variant's transform: points are mapped relative to `centre`, seen in

@@ -2,6 +2,7 @@
 // points inside the circle are pushed away from its centre, others untouched.
 #include "geometry/deformation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -56,6 +57,25 @@ TEST_F(DeformationTest, APathFarFromTheAreaKeepsItsAnchors) {
   EXPECT_EQ(path->segments[0].anchor.x, before[0].anchor.x);
   EXPECT_EQ(path->segments[1].anchor.x, before[1].anchor.x);
   EXPECT_TRUE(host.blocks().LiveNames().empty()) << "the source copy is freed";
+}
+
+// The area lies between the segment's test points (a small circle over a
+// long line): it is found all the same. A line that passes only the corner of
+// the area's box gets no anchors.
+TEST_F(DeformationTest, ASmallAreaBetweenTheTestPointsIsFoundAndNearMissesStayAlone) {
+  vxhost::Art* through = vxtest::AddPath(document, vxtest::LayerGroup(document), {{0, 5}, {400, 5}});
+  ASSERT_EQ(DeformInCircle(through, Bulge{{200, 0}, 30}, 30, {200, 0}), ai::kNoError);
+  EXPECT_GT(through->segments.size(), 2u);
+  double highest = 5;
+  for (const auto& s : through->segments) highest = std::max(highest, s.anchor.y);
+  EXPECT_GT(highest, 6) << "the line is pushed away from the centre";
+
+  // Crosses the box of the circle around (200, 0) but comes no nearer than 38.9.
+  vxhost::Art* corner = vxtest::AddPath(document, vxtest::LayerGroup(document), {{215, 40}, {240, 15}, {260, 60}});
+  const auto before = corner->segments;
+  ASSERT_EQ(DeformInCircle(corner, Bulge{{200, 0}, 30}, 30, {200, 0}), ai::kNoError);
+  ASSERT_EQ(corner->segments.size(), before.size());
+  for (size_t i = 0; i < before.size(); ++i) EXPECT_EQ(corner->segments[i].anchor.y, before[i].anchor.y);
 }
 
 TEST_F(DeformationTest, AStraightPathThroughTheAreaIsSplitAndCurved) {

@@ -22,7 +22,7 @@ namespace {
 constexpr ToolPaletteEntry kToolPalettes[] = {
     {0, res::kWarpPalette, 9, &kWarpPalette},
     {2, res::kWavePalette, 1, &kWavePalette},
-    {4, res::kLensPalette, 8, nullptr},
+    {4, res::kLensPalette, 8, &kLensPalette},
     {6, res::kCraftPalette, 2, &kCraftPalette},
     {7, res::kRoughPalette, 7, nullptr},
     {8, res::kBroomPalette, 4, &kBroomPalette},

@@ -66,6 +66,10 @@ void VELLUMiX4ViewController::FieldChangedAt(const FieldSpec& field, int compone
   if (hooks_ != nullptr && hooks_->fieldChanged != nullptr) hooks_->fieldChanged(*this, field, component);
 }
 
+void VELLUMiX4ViewController::RulesApplied() {
+  if (hooks_ != nullptr && hooks_->rulesApplied != nullptr) hooks_->rulesApplied(*this);
+}
+
 bool VELLUMiX4ViewController::OnInitDialog() {
   platform::SetProcessLocale("jpn");
   hostWindow_ = GetDesktop().HostWindow();

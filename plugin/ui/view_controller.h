@@ -35,6 +35,7 @@ class VELLUMiX4ViewController : public platform::ui::Dialog, public BindingOwner
 
   void FocusHost() override;
   void FieldChangedAt(const FieldSpec& field, int component) override;
+  void RulesApplied() override;
   bool LiveUpdateOn() const override { return false; }
   void LiveUpdate() override {}
 

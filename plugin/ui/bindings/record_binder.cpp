@@ -18,6 +18,23 @@ using platform::ui::ControlClass;
 using platform::ui::Notify;
 using platform::ui::ScrollCode;
 
+// Shows or hides a control together with its caption: an unnamed label that
+// comes just before it in the dialog and stands on the same line.
+void ShowWithCaption(platform::ui::Dialog& dialog, int32_t id, bool on) {
+  const auto controls = dialog.Controls();
+  for (size_t i = 0; i < controls.size(); ++i) {
+    platform::ui::Control& c = *controls[i];
+    if (c.Id() != id) continue;
+    c.Show(on);
+    if (i == 0) return;
+    platform::ui::Control& label = *controls[i - 1];
+    const platform::ui::Rect a = label.Bounds(), b = c.Bounds();
+    if (label.Id() == -1 && label.Kind() == ControlClass::kStatic && a.top < b.bottom && b.top < a.bottom)
+      label.Show(on);
+    return;
+  }
+}
+
 bool IsInteger(FieldType type) {
   return type == FieldType::kShort || type == FieldType::kInt || type == FieldType::kUnsigned ||
          type == FieldType::kBool;
@@ -202,9 +219,10 @@ void RecordBinder::ApplyRules() {
                                                           : value != 0;
     for (int32_t k = 0; rule.controls[k] != 0; ++k) {
       if (!rule.show) EnableControl(rule.controls[k], on);
-      else if (platform::ui::Control* c = dialog_.Item(rule.controls[k])) c->Show(on);
+      else ShowWithCaption(dialog_, rule.controls[k], on);
     }
   }
+  owner_.RulesApplied();
 }
 
 void RecordBinder::Changed(const FieldSpec& field, int component) {

@@ -28,6 +28,8 @@ class BindingOwner {
   virtual void FieldChanged(const FieldSpec& field) {}
   // The same, with the control's component (a point's x 0, y 1); after FieldChanged.
   virtual void FieldChangedAt(const FieldSpec& field, int component) {}
+  // After the rules were applied: the controls follow the record as it is now.
+  virtual void RulesApplied() {}
   // Gives the keyboard focus back to the host's window.
   virtual void FocusHost() = 0;
 };
@@ -38,7 +40,8 @@ class BindingOwner {
 // while the field does not equal `whenEquals`.
 inline constexpr int32_t kWhileExactlyZero = -2;
 // With `show` the rule shows and hides its controls instead (two fields that
-// take turns at one place, by a mode).
+// take turns at one place, by a mode), each with the unnamed label before it
+// on its line.
 struct EnableRule {
   const char* field;
   int32_t whenEquals;

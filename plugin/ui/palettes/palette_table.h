@@ -30,6 +30,9 @@ struct PaletteHooks {
   bool (*command)(VELLUMiX4ViewController& view, int32_t id, platform::ui::Notify code) = nullptr;
   // After a bound field was stored from its control `component` (a point's x 0, y 1).
   void (*fieldChanged)(VELLUMiX4ViewController& view, const FieldSpec& field, int component) = nullptr;
+  // After the rules were applied to the record as it is now (opening, a field
+  // changed, a preset chosen): controls that follow the record beyond the table.
+  void (*rulesApplied)(VELLUMiX4ViewController& view) = nullptr;
 };
 
 struct PaletteSpec {

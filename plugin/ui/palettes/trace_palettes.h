@@ -1,7 +1,8 @@
 // The palettes of the deforming tools whose trace rows the table alone cannot
 // say: the "Space:" edit and spin show only while the trace mode is "Drag
 // Along" (0); Craft and the Broom disable the trace mode list in dynamic mode
-// (1), and choosing dynamic sets the trace mode to "Drag Along".
+// (1), and choosing dynamic sets the trace mode to "Drag Along". The Lens shows
+// the rows of its current lens type, which its caption names.
 #pragma once
 
 #include "resources/resource_ids.h"
@@ -34,5 +35,20 @@ inline constexpr int32_t kBroomTraceModeList[] = {1030, 0};
 inline constexpr EnableRule kBroomRules[] = {{"traceMode", kDragAlong, kBroomSpaceControls, false, true},
                                              {"mode", kDynamicMode, kBroomTraceModeList, true}};
 inline constexpr PaletteSpec kBroomPalette{res::kBroomPalette, kBroomRules, {}, &kCraftModesHooks};
+
+// Names the current lens type above its rows.
+extern const PaletteHooks kLensHooks;
+
+inline constexpr int32_t kLensSpaceControls[] = {1075, 1085, 0};
+inline constexpr int32_t kFishEyeRows[] = {1071, 1081, 0};
+inline constexpr int32_t kMagnifyingRows[] = {1072, 1082, 0};
+inline constexpr int32_t kTwirlRows[] = {1077, 1087, 1078, 1088, 0};
+inline constexpr int32_t kToneRows[] = {1073, 1083, 1074, 1084, 1066, 0};
+inline constexpr EnableRule kLensRules[] = {{"lensType", 0, kFishEyeRows, false, true},
+                                            {"lensType", 1, kMagnifyingRows, false, true},
+                                            {"lensType", 2, kTwirlRows, false, true},
+                                            {"lensType", 3, kToneRows, false, true},
+                                            {"traceMode", kDragAlong, kLensSpaceControls, false, true}};
+inline constexpr PaletteSpec kLensPalette{res::kLensPalette, kLensRules, {}, &kLensHooks};
 
 }  // namespace vx

@@ -191,6 +191,13 @@ constexpr Typed kMetaBrushTyped[] = {
     {metabrush::kRandomSmoothing, "randomSmoothing", 0, "50", 0.5},
 };
 
+// The fish-eye rows show by default; the other types' edits start hidden.
+namespace lens = vx::ctl::lens;
+constexpr Typed kLensTyped[] = {
+    {lens::kThickness, "thickness", 0, "-50", -0.5}, {lens::kAreaWidth, "lensSize", 0, "2 in", 144},
+    {lens::kAreaHeight, "lensSize", 1, "50 pt", 50}, {lens::kTraceSteps, "traceSteps", 0, "12", 12},
+};
+
 const PaletteCase kPalettes[] = {
     {"Neon", "neon", &vx::kNeonPalette, kNeonTyped},
     {"Border", "border", &vx::kBorderPalette, kBorderTyped},
@@ -209,6 +216,7 @@ const PaletteCase kPalettes[] = {
     {"ThreeD", "3d-rotate", &vx::k3DPalette, k3DTyped},
     {"Fractalize", "fractalize", &vx::kFractalizePalette, kFractalizeTyped},
     {"MetaBrush", "metabrush", &vx::kMetaBrushPalette, kMetaBrushTyped},
+    {"Lens", "lens", &vx::kLensPalette, kLensTyped},
 };
 
 const vx::RecordSpec& RecordOf(const PaletteCase& c) {
@@ -377,38 +385,42 @@ INSTANTIATE_TEST_SUITE_P(Palettes, PaletteTyping, ::testing::ValuesIn(kPalettes)
                          [](const ::testing::TestParamInfo<PaletteCase>& info) { return std::string(info.param.name); });
 
 // Two fields that take turns at one place: MetaBrush's relative and absolute space.
-using PaletteRules = vxtest::PaletteTest;
-TEST_F(PaletteRules, MetaBrushShowsTheSpaceEditOfItsMode) {
-  const vx::RecordSpec& spec = *vx::FindKindByName("metabrush")->spec;
-  std::vector<std::max_align_t> storage((spec.size + sizeof(std::max_align_t) - 1) / sizeof(std::max_align_t));
-  vx::SetRecordDefaults(spec, storage.data(), "");
+class PaletteRules : public vxtest::PaletteTest {
+ protected:
+  ~PaletteRules() override { palette.Destroy(); }
+
+  // Opens the palette of record kind `kind` on a record of its defaults.
+  void Open(const char* kind, const vx::PaletteSpec& spec) {
+    record = vx::FindKindByName(kind)->spec;
+    storage.resize((record->size + sizeof(std::max_align_t) - 1) / sizeof(std::max_align_t));
+    vx::SetRecordDefaults(*record, storage.data(), "");
+    palette.Bind(*record, storage.data(), spec);
+    ASSERT_EQ(palette.CreateFromTemplate(spec.templateId, host.desktop().HostWindow()), ai::kNoError);
+    palette.Show(true);
+    palette.Refresh(1);
+  }
+  double Stored(const char* field) const { return vx::StoredComponent(*vx::FindField(*record, field), storage.data()); }
+
+  const vx::RecordSpec* record = nullptr;
+  std::vector<std::max_align_t> storage;
   TestPalette palette;
-  palette.Bind(spec, storage.data(), vx::kMetaBrushPalette);
-  ASSERT_EQ(palette.CreateFromTemplate(vx::kMetaBrushPalette.templateId, host.desktop().HostWindow()), ai::kNoError);
-  palette.Show(true);
-  palette.Refresh(1);
+};
+TEST_F(PaletteRules, MetaBrushShowsTheSpaceEditOfItsMode) {
+  Open("metabrush", vx::kMetaBrushPalette);
   namespace mb = vx::ctl::metabrush;
   EXPECT_TRUE(palette.Item(mb::kRelativeSpace)->Visible());
   EXPECT_FALSE(palette.Item(mb::kAbsoluteSpace)->Visible());
   ASSERT_EQ(user.PickItem(palette, 1149, 1), 0);
   EXPECT_FALSE(palette.Item(mb::kRelativeSpace)->Visible());
   ASSERT_EQ(user.TypeAndLeave(palette, mb::kAbsoluteSpace, "12"), 0);
-  EXPECT_DOUBLE_EQ(vx::StoredComponent(*vx::FindField(spec, "absoluteSpace"), storage.data()), 12);
+  EXPECT_DOUBLE_EQ(Stored("absoluteSpace"), 12);
   EXPECT_EQ(user.TypeAndLeave(palette, mb::kRelativeSpace, "50"), platform::ui::kUiHidden);
-  palette.Destroy();
 }
 
 // The deforming tools' trace rows: "Space:" shows only in "Drag Along"; in
 // Craft's dynamic mode the trace mode is "Drag Along" and cannot be changed.
 TEST_F(PaletteRules, TraceSpaceShowsInDragAlongAndDynamicCraftDragsAlong) {
-  const vx::RecordSpec& spec = *vx::FindKindByName("craft")->spec;
-  std::vector<std::max_align_t> storage((spec.size + sizeof(std::max_align_t) - 1) / sizeof(std::max_align_t));
-  vx::SetRecordDefaults(spec, storage.data(), "");
-  TestPalette palette;
-  palette.Bind(spec, storage.data(), vx::kCraftPalette);
-  ASSERT_EQ(palette.CreateFromTemplate(vx::kCraftPalette.templateId, host.desktop().HostWindow()), ai::kNoError);
-  palette.Show(true);
-  palette.Refresh(1);
+  Open("craft", vx::kCraftPalette);
   namespace cr = vx::ctl::craft;
   EXPECT_FALSE(palette.Item(cr::kTraceSpace)->Visible()) << "the default trace mode is Uniform";
   ASSERT_EQ(user.PickItem(palette, cr::kTraceMode, 0), 0);
@@ -417,13 +429,54 @@ TEST_F(PaletteRules, TraceSpaceShowsInDragAlongAndDynamicCraftDragsAlong) {
   EXPECT_FALSE(palette.Item(cr::kTraceSpace)->Visible());
 
   ASSERT_EQ(user.Click(palette, cr::kFirstMode + 1), 0);
-  const vx::FieldSpec& traceMode = *vx::FindField(spec, "traceMode");
-  EXPECT_EQ(vx::StoredComponent(traceMode, storage.data()), 0) << "dynamic drags along";
+  EXPECT_EQ(Stored("traceMode"), 0) << "dynamic drags along";
   EXPECT_FALSE(palette.Item(cr::kTraceMode)->Enabled());
   EXPECT_TRUE(palette.Item(cr::kTraceSpace)->Visible());
   ASSERT_EQ(user.Click(palette, cr::kFirstMode + 3), 0);
   EXPECT_TRUE(palette.Item(cr::kTraceMode)->Enabled());
-  palette.Destroy();
+}
+
+// The Lens shows the rows of its type under the type's name; a row's caption
+// comes and goes with its edit, as the trace "Space:" does with its mode.
+TEST_F(PaletteRules, LensShowsTheRowsOfItsTypeUnderItsName) {
+  Open("lens", vx::kLensPalette);
+
+  // Every edit's caption (the label just before it) shows exactly when it does.
+  const auto expectCaptionsFollowEdits = [&] {
+    const auto controls = palette.Controls();
+    for (size_t i = 1; i < controls.size(); ++i) {
+      if (controls[i]->Kind() != ControlClass::kEdit || controls[i - 1]->Kind() != ControlClass::kStatic) continue;
+      EXPECT_EQ(controls[i - 1]->Visible(), controls[i]->Visible())
+          << "the caption \"" << controls[i - 1]->Text() << "\" of " << controls[i]->Id();
+    }
+  };
+  const std::vector<int32_t> rows[] = {{lens::kThickness},
+                                       {lens::kMagnification},
+                                       {lens::kTwirlAngle, lens::kCycle},
+                                       {lens::kMinimumH, lens::kMinimumV, lens::kGroupAsOneUnit}};
+  std::set<std::string> names;
+  for (int type : {0, 1, 2, 3, 0}) {
+    SCOPED_TRACE("lens type " + std::to_string(type));
+    ASSERT_EQ(user.Click(palette, lens::kFirstType + type), 0);
+    for (int other = 0; other < 4; ++other)
+      for (int32_t id : rows[other]) EXPECT_EQ(palette.Item(id)->Visible(), other == type) << id;
+    EXPECT_TRUE(palette.Item(lens::kAreaWidth)->Visible());
+    EXPECT_EQ(palette.Item(lens::kTypeName)->Text(), palette.Item(lens::kFirstType + type)->Text());
+    names.insert(palette.Item(lens::kTypeName)->Text());
+    expectCaptionsFollowEdits();
+  }
+  EXPECT_EQ(names.size(), 4u) << "each type has a name of its own";
+
+  EXPECT_FALSE(palette.Item(lens::kTraceSpace)->Visible());
+  ASSERT_EQ(user.PickItem(palette, lens::kTraceMode, 0), 0);
+  EXPECT_TRUE(palette.Item(lens::kTraceSpaceSpin)->Visible());
+  expectCaptionsFollowEdits();
+
+  // A preset or a stroke that changes the type is shown at the next refresh.
+  vx::StoreComponent(*vx::FindField(*record, "lensType"), storage.data(), 2);
+  palette.Refresh(1);
+  EXPECT_TRUE(palette.Item(lens::kCycle)->Visible());
+  EXPECT_EQ(palette.Item(lens::kTypeName)->Text(), palette.Item(lens::kFirstType + 2)->Text());
 }
 
 }  // namespace

@@ -474,7 +474,10 @@ ai::Code VELLUMiX4Plugin::OnToolMouseDrag(ai::ToolMessage* message) {
     if (ai::Code code = suites::Annotator().invalidateRect(&main_.annotationRect)) return code;
   }
   if (ai::Code code = ForwardToolEvent(ToolEventKind::kMouseDrag, message)) return code;
-  return globals->dragging ? SetAnnotatorActive(true) : ai::kNoError;
+  // The drag has done its work; an annotator the host cannot turn on only
+  // leaves the outline undrawn, and the message keeps its result.
+  if (globals->dragging) SetAnnotatorActive(true);
+  return ai::kNoError;
 }
 
 ai::Code VELLUMiX4Plugin::OnToolMouseUp(ai::ToolMessage* message) {

@@ -44,6 +44,16 @@ CraftMapper CraftModesTool::MapperFor(const CraftModeSettings& settings, const T
   return mapper;
 }
 
+// The circle the drag works in: at the press, or under the pointer in dynamic mode.
+bool CraftModesTool::DragArea(ai::RealPoint& centre, double& rx, double& ry) const {
+  const ToolDragState& state = DragState();
+  if (areaMode_ || !state.active) return false;
+  const CraftMapper mapper = MapperFor(Settings(), state, pinch_, twirl_);
+  centre = mapper.centre;
+  rx = ry = mapper.radius;
+  return true;
+}
+
 ai::Code CraftModesTool::MouseDown(const ai::ToolEvent& event) {
   const int16_t cursor = DragState().cursorId;
   areaMode_ = cursor == cursor_id::kCentre || cursor == cursor_id::kAddAnchor;

@@ -36,6 +36,7 @@ class CraftModesTool : public ToolCtrlr, protected DragWorker {
   ai::Code MouseDown(const ai::ToolEvent& event) override;
   ai::Code MouseDrag(const ai::ToolEvent& event) override;
   ai::Code MouseUp(const ai::ToolEvent& event) override;
+  bool DragArea(ai::RealPoint& centre, double& rx, double& ry) const override;
 
   virtual CraftModeSettings Settings() const = 0;
   // Works `target` for this message's mapper. `source` is the matched path

@@ -13,6 +13,7 @@
 #include "presets/preset_file_format.h"
 #include "presets/preset_records.h"
 #include "presets/record_registry.h"
+#include "tools/framework/annotation_pen.h"
 #include "tools/framework/tool_drag.h"
 
 namespace vx {
@@ -24,9 +25,6 @@ constexpr char kInternalNotifier[] = "KwDL VELLUMiX4 Internal Notifier";
 constexpr char kToolSendData[] = "Tool Send Data";
 // How far from art the cursor may be and still count as over it (points).
 constexpr double kHitTolerance = 2;
-// The range of an area radius typed or dragged.
-constexpr double kMinimumRadius = 1;
-constexpr double kMaximumRadius = 4000;
 // Handle length of a quarter ellipse drawn with four cubics, per unit of its semi-axis.
 constexpr double kQuarterHandle = 0.55229;
 
@@ -174,6 +172,12 @@ ai::Code ToolCtrlr::OnToolEvent(ToolEventKind kind, const ai::ToolMessage& messa
       return ChooseCursor(event, state.pressed);
     case ToolEventKind::kMouseDown: {
       if (ai::Code code = MouseDown(event)) return code;
+      // A drag with an area asks the host for the annotator that outlines it.
+      ai::RealPoint centre{};
+      double rx = 0, ry = 0;
+      if (DragArea(centre, rx, ry)) {
+        if (VELLUMiX4Globals* globals = Globals()) globals->dragging = 1;
+      }
       if (ai::Code code = suites::Document().redraw()) return code;
       state.pressed = true;
       const ai::Code code = ChooseCursor(event, true);
@@ -196,6 +200,17 @@ ai::Code ToolCtrlr::OnToolEvent(ToolEventKind kind, const ai::ToolMessage& messa
       return code != ai::kNoError ? code : before != ai::kNoError ? before : after;
     }
   }
+  return ai::kNoError;
+}
+
+ai::Code ToolCtrlr::DrawAnnotation(ai::AnnotatorDrawer drawer, ai::ViewRect* covered) {
+  AnnotationPen pen(drawer, covered);
+  ai::RealPoint centre{};
+  double rx = 0, ry = 0;
+  if (!DragArea(centre, rx, ry)) return ai::kNoError;
+  if (ai::Code code = pen.UseOutlineColour()) return code;
+  if (ai::Code code = pen.Ellipse(centre, rx, ry)) return code;
+  pen.Finish();
   return ai::kNoError;
 }
 
@@ -239,9 +254,11 @@ ai::Code ToolCtrlr::SetAreaRadius(const ai::ToolEvent& event) {
     if (ai::Code code = suites::Undo().revertChanges()) return code;
     state.previewArt = nullptr;
   }
+  // A dragged radius keeps to the range the palette clamps typed ones to.
+  const FieldSpec* field = FieldNamed(spec_, "areaRadius");
   const double dx = event.cursor.x - state.centre.x, dy = event.cursor.y - state.centre.y;
-  const double radius = std::clamp(std::sqrt(dx * dx + dy * dy), kMinimumRadius, kMaximumRadius);
-  *FieldIn<double>(record_.get(), FieldNamed(spec_, "areaRadius")) = radius;
+  const double radius = std::clamp(std::sqrt(dx * dx + dy * dy), field->minimum, field->maximum);
+  *FieldIn<double>(record_.get(), field) = radius;
   return DrawAreaOutline(state.centre, radius, radius, &state.previewArt);
 }
 

@@ -34,6 +34,8 @@ class ToolCtrlr : public ToolPaletteCtrlr {
   void HidePalette() override;
   void Refresh(int32_t flags) override;
   ai::Code OnToolEvent(ToolEventKind kind, const ai::ToolMessage& message) override;
+  // Outlines the area of a deforming drag (DragArea) over the view.
+  ai::Code DrawAnnotation(ai::AnnotatorDrawer drawer, ai::ViewRect* covered) override;
 
   int16_t paletteIndex() const { return paletteIndex_; }
   const RecordSpec* spec() const { return spec_; }
@@ -47,6 +49,9 @@ class ToolCtrlr : public ToolPaletteCtrlr {
   virtual ai::Code MouseDrag(const ai::ToolEvent& event);
   virtual ai::Code MouseUp(const ai::ToolEvent& event);
   virtual CursorInputs CursorInputsNow(bool pressed) const;
+  // The ellipse a deforming drag works in now (a lens, a circle), outlined on
+  // the annotator while the drag lasts; false when the tool has none.
+  virtual bool DragArea(ai::RealPoint& centre, double& rx, double& ry) const { return false; }
 
   template <class Record>
   Record& as() const {

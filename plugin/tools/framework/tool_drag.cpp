@@ -171,6 +171,7 @@ ai::Code MakeTraceCopies(ToolDragState& state, DragWorker& worker, ai::RealPoint
   for (int32_t j = 0; j < plan.count(); ++j) {
     const TraceEntry& entry = plan[j];
     state.current = entry.point;
+    state.currentExtent = entry.extent;
     if (ai::Code code = worker.BeforePass(state, j, plan.count())) return code;
     for (int32_t t = 0; t < targets.count(); ++t) {
       ai::ArtHandle copy = nullptr;
@@ -227,6 +228,7 @@ void ReleaseDrag(ToolDragState& state) {
   if (state.selection != nullptr) suites::MdMemory().dispose(state.selection);
   state.selection = nullptr;
   state.selectionCount = 0;
+  state.currentExtent = {0, 0};
   state.active = false;
 }
 
@@ -274,7 +276,7 @@ ai::Code ApplyToolDrag(ToolDragState& state, DragWorker& worker, const ai::ToolE
 
   const TraceSettings trace = worker.Trace();
   if (trace.on && trace.mode == kTraceDragAlong && !PointsWithin(point, state.lastTracePoint, trace.space)) {
-    if (ai::Code code = state.trace.Append(point)) {
+    if (ai::Code code = state.trace.Append(point, false, worker.TraceExtent())) {
       RestoreLastDrag(state, worker);
       return code;
     }

@@ -45,6 +45,9 @@ class DragWorker {
     return DeformPath(state, copy);
   }
   virtual TraceSettings Trace() const = 0;
+  // The size of the tool's area, kept with each "Drag Along" entry so that a
+  // copy is made with the area it was recorded with; (0, 0) for none.
+  virtual ai::RealPoint TraceExtent() const { return {0, 0}; }
   // The end points of the trace copies, in the order the copies are made.
   // `recorded` holds what "Drag Along" recorded; `final` is the mouse-up point.
   virtual ai::Code PlanTrace(ToolDragState& state, const TraceList& recorded, ai::RealPoint final,

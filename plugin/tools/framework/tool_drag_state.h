@@ -20,6 +20,7 @@ struct ToolDragState {
   ai::ArtHandle previewArt = nullptr;  // temporary outline of a tool area
   ai::RealPoint lastProcessed{0, 0};   // point of the last drag that did work
   ai::RealPoint current{0, 0};         // mouse position of the current message, after the tool's modifiers
+  ai::RealPoint currentExtent{0, 0};   // a trace copy's area size as recorded (0, 0: the record's)
   NamedBlock segmentBuffer;            // the working run, kMaxRunSegments records
   ai::RealPoint centre{0, 0};          // centre of a tool area
   ai::RealPoint mouseDown{0, 0};

@@ -8,7 +8,7 @@ constexpr char kTraceGrownName[] = "g buffer2 for trace";
 
 }  // namespace
 
-ai::Code TraceList::Append(ai::RealPoint point, bool undeformed) {
+ai::Code TraceList::Append(ai::RealPoint point, bool undeformed, ai::RealPoint extent) {
   if (block_.get() == nullptr) {
     if (ai::Code code = block_.Allocate(sizeof(TraceEntry) * kFirstRoom, kTraceName)) return code;
     room_ = kFirstRoom;
@@ -18,7 +18,7 @@ ai::Code TraceList::Append(ai::RealPoint point, bool undeformed) {
       return code;
     room_ = room;
   }
-  block_.as<TraceEntry>()[count_++] = {point, undeformed ? 1 : 0, 0};
+  block_.as<TraceEntry>()[count_++] = {point, undeformed ? 1 : 0, 0, extent};
   return ai::kNoError;
 }
 

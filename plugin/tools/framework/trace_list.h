@@ -29,6 +29,7 @@ struct TraceEntry {
   ai::RealPoint point;
   int32_t undeformed;  // the copy is made as the art was at mouse down
   int32_t reserved;
+  ai::RealPoint extent;  // the tool's area size when the entry was recorded; (0, 0) when it has none
 };
 
 // A list of trace entries in a named block: room for 501 at first, 100 more
@@ -38,7 +39,7 @@ class TraceList {
   static constexpr int32_t kFirstRoom = 501;
   static constexpr int32_t kGrowth = 100;
 
-  ai::Code Append(ai::RealPoint point, bool undeformed = false);
+  ai::Code Append(ai::RealPoint point, bool undeformed = false, ai::RealPoint extent = {0, 0});
   void Free();
 
   int32_t count() const { return count_; }

@@ -42,9 +42,21 @@ ai::RealPoint Scaled(ai::RealPoint p, ai::RealPoint o, double sx, double sy) {
 
 LensToolCtrlr::LensToolCtrlr() : ToolCtrlr(4, &kLensToolParamsSpec) {}
 
-LensGeometry LensToolCtrlr::LensAt(ai::RealPoint pointer) const {
-  const double w = params().lensSize.x, h = params().lensSize.y;
+LensGeometry LensToolCtrlr::LensAt(ai::RealPoint pointer, ai::RealPoint size) const {
+  const double w = size.x > 0 ? size.x : params().lensSize.x, h = size.y > 0 ? size.y : params().lensSize.y;
   return {LensGeometry::CentreFor(pointer, w, h), w, h};
+}
+
+// While a drag deforms, the lens it carries is outlined over the view (an
+// Alt-drag shows its size as temporary art instead).
+bool LensToolCtrlr::DragArea(ai::RealPoint& centre, double& rx, double& ry) const {
+  const ToolDragState& state = DragState();
+  if (resizing_ || !state.active) return false;
+  const LensGeometry lens = LensAt(state.current);
+  centre = lens.centre;
+  rx = lens.width / 2;
+  ry = lens.height / 2;
+  return true;
 }
 
 ai::Code LensToolCtrlr::ReplacePreview(const LensGeometry& lens) {
@@ -86,8 +98,10 @@ ai::Code LensToolCtrlr::Resize(const ai::ToolEvent& event) {
       state.centre.x = p.x - h / 2;
     }
   }
-  params().lensSize.x = std::clamp(w, kMinimumSize, kMaximumSize);
-  params().lensSize.y = std::clamp(h, kMinimumSize, kMaximumSize);
+  // A dragged size keeps to the range the palette clamps typed ones to.
+  const FieldSpec& size = *FindField(kLensToolParamsSpec, "lensSize");
+  params().lensSize.x = std::clamp(w, size.minimum, size.maximum);
+  params().lensSize.y = std::clamp(h, size.minimum, size.maximum);
   return ReplacePreview({state.centre, params().lensSize.x, params().lensSize.y});
 }
 
@@ -140,7 +154,7 @@ ai::Code LensToolCtrlr::DeformPath(ToolDragState& state, ai::ArtHandle path) {
     strength = pointer.x;
     pointer = traceAt_;
   }
-  const LensGeometry lens = LensAt(pointer);
+  const LensGeometry lens = LensAt(pointer, state.currentExtent);
   // The lens strength runs from its neutral value (strength 0) to the set one.
   const double thickness = p.thickness * strength;
   const double magnification = 1 + (p.magnification - 1) * strength;
@@ -167,6 +181,8 @@ ai::Code LensToolCtrlr::DeformPath(ToolDragState& state, ai::ArtHandle path) {
   }
 }
 
+ai::RealPoint LensToolCtrlr::TraceExtent() const { return params().lensSize; }
+
 TraceSettings LensToolCtrlr::Trace() const {
   const LensToolParams& p = params();
   TraceSettings trace;
@@ -181,8 +197,8 @@ ai::Code LensToolCtrlr::PlanTrace(ToolDragState&, const TraceList& recorded, ai:
   const TraceSettings trace = Trace();
   if (trace.mode == kTraceDragAlong) {
     for (int32_t i = 0; i < recorded.count(); ++i)
-      if (ai::Code code = plan.Append(recorded[i].point)) return code;
-    return plan.Append(final);
+      if (ai::Code code = plan.Append(recorded[i].point, false, recorded[i].extent)) return code;
+    return plan.Append(final, false, TraceExtent());
   }
   // Copies at the final lens position, the strength stepping from neutral to set.
   traceAt_ = final;

@@ -14,18 +14,16 @@ class LensToolCtrlr : public ToolCtrlr, private DragWorker {
  public:
   LensToolCtrlr();
 
-  // The lens size's range, typed or dragged.
-  static constexpr double kMinimumSize = 1;
-  static constexpr double kMaximumSize = 4000;
-
  protected:
   ai::Code MouseDown(const ai::ToolEvent& event) override;
   ai::Code MouseDrag(const ai::ToolEvent& event) override;
   ai::Code MouseUp(const ai::ToolEvent& event) override;
+  bool DragArea(ai::RealPoint& centre, double& rx, double& ry) const override;
 
  private:
   LensToolParams& params() const { return as<LensToolParams>(); }
-  LensGeometry LensAt(ai::RealPoint pointer) const;
+  // The lens the pointer carries: of `size` when it has one, else of the record's size.
+  LensGeometry LensAt(ai::RealPoint pointer, ai::RealPoint size = {0, 0}) const;
   ai::Code Resize(const ai::ToolEvent& event);
   ai::Code ReplacePreview(const LensGeometry& lens);
   ai::Code DisposePreview();
@@ -34,6 +32,7 @@ class LensToolCtrlr : public ToolCtrlr, private DragWorker {
   void TakeEvent(ToolDragState& state, ai::RealPoint& point, int16_t modifiers) override;
   ai::Code DeformPath(ToolDragState& state, ai::ArtHandle path) override;
   TraceSettings Trace() const override;
+  ai::RealPoint TraceExtent() const override;
   ai::Code PlanTrace(ToolDragState& state, const TraceList& recorded, ai::RealPoint final, TraceList& plan) override;
 
   bool resizing_ = false;

@@ -14,23 +14,13 @@
 #include "frame/suite_set.h"
 #include "threed/shape3d.h"
 #include "threed/threed_effect.h"
+#include "tools/framework/annotation_pen.h"
 #include "ui/bindings/record_binder.h"
 
 namespace vx {
 namespace {
 
-// Pieces each cubic of an outline is drawn with.
-constexpr int kOutlineSteps = 8;
-// The outline's invalidation margin in view units.
-constexpr int32_t kOutlineMargin = 16;
-
 bool Is3DShape(int16_t effect) { return effect >= 0 && effect < kFirstPlainEffect; }
-
-ai::RealPoint Cubic(ai::RealPoint p0, ai::RealPoint p1, ai::RealPoint p2, ai::RealPoint p3, double t) {
-  const double u = 1 - t;
-  const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
-  return {a * p0.x + b * p1.x + c * p2.x + d * p3.x, a * p0.y + b * p1.y + c * p2.y + d * p3.y};
-}
 
 // A two-anchor straight path inside `group`, every handle on its anchor.
 ai::Code NewLine(ai::ArtHandle reference, int16_t placement, ai::RealPoint from, ai::RealPoint to,
@@ -203,21 +193,9 @@ void _3DPGRotateToolCtrlr::UpdateText() {
 const char* _3DPGRotateToolCtrlr::AnnotationText() const { return target_ != nullptr ? text_.c_str() : nullptr; }
 
 ai::Code _3DPGRotateToolCtrlr::DrawAnnotation(ai::AnnotatorDrawer drawer, ai::ViewRect* covered) {
-  *covered = {1, 1, 0, 0};
+  AnnotationPen pen(drawer, covered);
   if (working_ == nullptr) return ai::kNoError;
-  bool any = false;
-  const ai::AnnotatorDrawerSuite& draw = suites::AnnotatorDrawer();
-  if (ai::Code code = draw.setColor(drawer, 0x4F4F, 0x8080, 0xFFFF)) return code;
-  auto toView = [&](ai::RealPoint p, ai::ViewPoint* v) -> ai::Code {
-    if (ai::Code code = suites::DocumentView().artworkToView(&p, v)) return code;
-    if (!any) *covered = {v->h, v->v, v->h, v->v};
-    any = true;
-    covered->left = std::min(covered->left, v->h);
-    covered->right = std::max(covered->right, v->h);
-    covered->top = std::min(covered->top, v->v);
-    covered->bottom = std::max(covered->bottom, v->v);
-    return ai::kNoError;
-  };
+  if (ai::Code code = pen.UseOutlineColour()) return code;
   const ai::Code code = ForEachPath(working_, [&](ai::ArtHandle path) {
     int32_t count = 0, closed = 0;
     if (ai::Code c = suites::Path().getSegmentCount(path, &count)) return c;
@@ -227,26 +205,13 @@ ai::Code _3DPGRotateToolCtrlr::DrawAnnotation(ai::AnnotatorDrawer drawer, ai::Vi
     if (ai::Code c = suites::Path().getSegments(path, 0, count, segments.data())) return c;
     const int32_t spans = closed != 0 ? count : count - 1;
     for (int32_t i = 0; i < spans; ++i) {
-      const SegRecord& a = segments[static_cast<size_t>(i)];
-      const SegRecord& b = segments[static_cast<size_t>((i + 1) % count)];
-      ai::ViewPoint from{};
-      if (ai::Code c = toView(a.anchor, &from)) return c;
-      for (int step = 1; step <= kOutlineSteps; ++step) {
-        ai::ViewPoint to{};
-        if (ai::Code c = toView(Cubic(a.anchor, a.out, b.in, b.anchor, double(step) / kOutlineSteps), &to)) return c;
-        if (ai::Code c = draw.drawLine(drawer, &from, &to)) return c;
-        from = to;
-      }
+      const SegmentPair pair{segments[static_cast<size_t>(i)], segments[static_cast<size_t>((i + 1) % count)]};
+      if (ai::Code c = pen.Curve(pair)) return c;
     }
     return ai::kNoError;
   });
   if (code != ai::kNoError) return code;
-  if (any) {
-    covered->left -= kOutlineMargin;
-    covered->top -= kOutlineMargin;
-    covered->right += kOutlineMargin;
-    covered->bottom += kOutlineMargin;
-  }
+  pen.Finish();
   return ai::kNoError;
 }
 

@@ -101,6 +101,30 @@ TEST_F(CraftToolTest, AltSetsTheRadiusAndShiftAltAddsAnAnchorAtTheClick) {
   EXPECT_EQ(path->segments[2].anchor.x, 100);
 }
 
+// The circle a drag works in is outlined on the annotator: at the press, or
+// under the pointer in dynamic mode; none while Alt sets the radius.
+TEST_F(CraftToolTest, TheAnnotatorOutlinesTheCircleTheDragWorksIn) {
+  params().areaRadius = 40;
+  Selected({{-200, 0}, {200, 0}});
+  ASSERT_EQ(Press({0, 0}), ai::kNoError);
+  ASSERT_EQ(DragTo({30, 0}), ai::kNoError);
+  const ai::ViewRect free = AnnotatedLinesBox();
+  EXPECT_NEAR(free.right - free.left, 80, 1);
+  EXPECT_NEAR(free.bottom - free.top, 80, 1);
+  ASSERT_EQ(Release({30, 0}), ai::kNoError);
+
+  params().mode = vx::kCraftDynamic;
+  ASSERT_EQ(Press({0, 0}), ai::kNoError);
+  ASSERT_EQ(DragTo({30, 0}), ai::kNoError);
+  EXPECT_NEAR(AnnotatedLinesBox().left - free.left, 30, 1) << "the circle goes with the pointer";
+  ASSERT_EQ(Release({30, 0}), ai::kNoError);
+
+  ASSERT_EQ(Press({0, 0}, ai::modifier::kAlt), ai::kNoError);
+  ASSERT_EQ(DragTo({30, 0}, ai::modifier::kAlt), ai::kNoError);
+  EXPECT_TRUE(document.display.annotations.empty()) << "the radius shows as temporary art";
+  ASSERT_EQ(Release({30, 0}, ai::modifier::kAlt), ai::kNoError);
+}
+
 TEST_F(CraftToolTest, AFailedDragMessageLeavesTheLastGoodDragAndNothingHeld) {
   Selected({{-200, 0}, {200, 0}});
   Selected({{-20, -30}, {20, 30}});

@@ -181,6 +181,47 @@ TEST_F(LensToolTest, StrengthTraceLeavesStepCopiesAtTheFinalLens) {
   ExpectDragFreed();
 }
 
+// The lens a drag carries is outlined on the annotator and follows the pointer;
+// the outline goes with the release.
+TEST_F(LensToolTest, TheAnnotatorOutlinesTheCarriedLens) {
+  Selected({{-40, 0}, {40, 0}}, false);
+  params().lensSize = {120, 60};
+  ASSERT_EQ(Press({40, -50}), ai::kNoError);
+  ASSERT_EQ(DragTo({60, -30}), ai::kNoError);
+  const ai::ViewRect first = AnnotatedLinesBox();
+  EXPECT_NEAR(first.right - first.left, 120, 1);
+  EXPECT_NEAR(first.bottom - first.top, 60, 1);
+  ASSERT_EQ(DragTo({80, -30}), ai::kNoError);
+  EXPECT_NEAR(AnnotatedLinesBox().left - first.left, 20, 1);
+  ASSERT_EQ(Release({80, -30}), ai::kNoError);
+  EXPECT_TRUE(document.display.annotations.empty());
+}
+
+// "Drag Along" keeps the lens size with each recorded position: a copy is made
+// with the lens it was recorded with even when the size changed later.
+TEST_F(LensToolTest, DragAlongCopiesKeepTheLensTheyWereRecordedWith) {
+  params().trace = 1;
+  params().traceMode = 0;
+  params().traceSpace = 10;
+  Selected({{-200, 20}, {200, 20}}, false);
+  ASSERT_EQ(Press({40, -50}), ai::kNoError);
+  ASSERT_EQ(DragTo({60, -50}), ai::kNoError);  // a 100 x 100 lens centred at (10, 0)
+  params().lensSize = {300, 300};
+  ASSERT_EQ(DragTo({80, -50}), ai::kNoError);  // 300 x 300 centred at (-70, 100)
+  ASSERT_EQ(Release({80, -50}), ai::kNoError);
+  int small = 0, large = 0;
+  for (vxhost::Art* art = document.layers()[0]->group->firstChild; art != nullptr; art = art->next) {
+    if (art->segments.size() <= 2) continue;  // the original
+    bool movedFar = false;
+    for (const auto& s : art->segments)
+      if (std::hypot(s.anchor.x - 10, s.anchor.y) >= 50.5 && std::fabs(s.anchor.y - 20) > 1e-9) movedFar = true;
+    ++(movedFar ? large : small);
+  }
+  EXPECT_EQ(small, 1) << "the copy recorded with the small lens";
+  EXPECT_EQ(large, 2) << "the copy recorded after the change and the final one";
+  ExpectDragFreed();
+}
+
 TEST_F(LensToolTest, AFailedDragMessageLeavesTheLastGoodDragAndNothingHeld) {
   Selected({{-40, 0}, {40, 0}}, false);
   Selected({{-30, -20}, {30, -20}, {30, 25}}, false);

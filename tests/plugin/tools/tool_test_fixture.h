@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -83,6 +84,21 @@ class ToolTest : public ::testing::Test {
     }
   }
 
+  // The view box the annotator's lines cover now (left > right: none drawn).
+  ai::ViewRect AnnotatedLinesBox() const {
+    ai::ViewRect box{1, 1, 0, 0};
+    bool any = false;
+    for (const vxhost::DisplayItem& item : document.display.annotations) {
+      if (item.kind != vxhost::DisplayItem::Kind::kLine) continue;
+      for (ai::ViewPoint p : {item.from, item.to}) {
+        if (!any) box = {p.h, p.v, p.h, p.v};
+        any = true;
+        box = {std::min(box.left, p.h), std::min(box.top, p.v), std::max(box.right, p.h), std::max(box.bottom, p.v)};
+      }
+    }
+    return box;
+  }
+
   // Segments of every path in the document, in order.
   std::vector<ai::SegRecord> AllSegments() const {
     std::vector<ai::SegRecord> all;
@@ -121,7 +137,10 @@ class ToolTest : public ::testing::Test {
     const size_t artCount = LayerArtCount();
     const ai::Code injected = ai::FourCC("fLt!");
     begin();
-    SweepHostCalls(host, calls, injected, {"FreeBlock"}, [&] { return DragTo(to); },
+    // The annotator's calls only decide whether the area's outline shows: it
+    // is turned on after the drag's work, and drawn by a message of its own.
+    SweepHostCalls(host, calls, injected, {"FreeBlock", "SetAnnotatorActive", "SetColor", "DrawLine", "ArtworkToView"},
+                   [&] { return DragTo(to); },
                    [&](ai::Code code, const std::string&) {
                      EXPECT_EQ(code, injected);
                      EXPECT_TRUE(SameSegments(AllSegments(), afterFirst)) << "the art of the last good drag";

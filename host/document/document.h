@@ -87,9 +87,11 @@ class Document {
   int16_t colorModel = ai::color_model::kRGB;
   int16_t rulerUnit = ai::ruler_unit::kPoints;
 
-  // --- the view: the document point at the window's top left, and the zoom
+  // --- the view: the document point at the window's top left, the zoom, and
+  // the window's size in view units (pixels)
   ai::RealPoint viewOrigin{0, 0};
   double zoom = 1.0;
+  ai::ViewPoint viewSize{1280, 800};
   ViewDisplay display;
 
   SvgDocumentInfo svg;

@@ -184,6 +184,16 @@ ai::Code GetZoom(double* zoom) {
   return ai::kNoError;
 }
 
+ai::Code GetViewBounds(ai::RealRect* bounds) {
+  if (bounds == nullptr) return ai::kBadParameter;
+  VX_HOST_ENTER();
+  Document* document = CurrentDocument();
+  if (document == nullptr) return ai::kNoDocument;
+  const ai::RealPoint o = document->viewOrigin;
+  *bounds = {o.x, o.y, o.x + document->viewSize.h / document->zoom, o.y - document->viewSize.v / document->zoom};
+  return ai::kNoError;
+}
+
 ai::Code RevertChanges() {
   VX_HOST_ENTER();
   Document* document = CurrentDocument();
@@ -194,7 +204,7 @@ ai::Code RevertChanges() {
 
 const ai::TransformArtSuite kTransformArt = {TransformArt};
 const ai::HitTestSuite kHitTest = {HitTest};
-const ai::DocumentViewSuite kDocumentView = {ArtworkToView, ViewToArtwork, GetZoom};
+const ai::DocumentViewSuite kDocumentView = {ArtworkToView, ViewToArtwork, GetZoom, GetViewBounds};
 const ai::UndoSuite kUndo = {RevertChanges};
 
 }  // namespace

@@ -332,6 +332,8 @@ struct DocumentViewSuite {
   Code (*artworkToView)(const RealPoint* artwork, ViewPoint* view);
   Code (*viewToArtwork)(const ViewPoint* view, RealPoint* artwork);
   Code (*getZoom)(double* zoom);
+  // The artwork the document window shows now (top above bottom).
+  Code (*getViewBounds)(RealRect* bounds);
 };
 
 // Text encodings the character-encoding suite converts between.

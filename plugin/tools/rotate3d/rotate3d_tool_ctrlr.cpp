@@ -122,6 +122,7 @@ void _3DPGRotateToolCtrlr::MoveReferencePoint(ai::RealPoint at) {
 }
 
 ai::Code _3DPGRotateToolCtrlr::PlaceCrosshair() {
+  if (ai::Code code = suites::DocumentView().getViewBounds(&view_)) return code;
   ai::LayerHandle layer = nullptr;
   ai::ArtHandle group = nullptr;
   if (ai::Code code = suites::Layer().getCurrentLayer(&layer)) return code;
@@ -140,14 +141,12 @@ ai::Code _3DPGRotateToolCtrlr::MoveCrosshair() {
   const double width = bounds_.right - bounds_.left, height = bounds_.top - bounds_.bottom;
   const ai::RealPoint at{(bounds_.left + bounds_.right) / 2 + width * params.cursor.x,
                          (bounds_.top + bounds_.bottom) / 2 + height * params.cursor.y};
-  // The host offers no view bounds: the lines reach one selection size beyond
-  // the selection on every side.
-  const double reach = std::max(width, height);
+  // The lines run across the whole window as it was at the press.
   ai::ArtHandle across = nullptr, down = nullptr;
   if (ai::Code code = suites::Art().getFirstChild(crosshair_, &across)) return code;
   if (ai::Code code = suites::Art().getNextSibling(across, &down)) return code;
-  if (ai::Code code = SetLine(across, {bounds_.left - reach, at.y}, {bounds_.right + reach, at.y})) return code;
-  return SetLine(down, {at.x, bounds_.top + reach}, {at.x, bounds_.bottom - reach});
+  if (ai::Code code = SetLine(across, {view_.left, at.y}, {view_.right, at.y})) return code;
+  return SetLine(down, {at.x, view_.top}, {at.x, view_.bottom});
 }
 
 ai::Code _3DPGRotateToolCtrlr::Remap() {

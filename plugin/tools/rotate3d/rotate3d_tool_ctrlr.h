@@ -50,6 +50,7 @@ class _3DPGRotateToolCtrlr : public ToolCtrlr {
   ai::ArtHandle working_ = nullptr;   // hidden mapped copy of it
   ai::ArtHandle crosshair_ = nullptr;
   ai::RealRect bounds_{};
+  ai::RealRect view_{};  // the document window's artwork at the press: the crosshair's reach
   ai::RealPoint last_{};
   int16_t savedEffect_ = -1;
   bool firstDrag_ = false;

@@ -105,8 +105,23 @@ TEST_F(Rotate3DToolTest, TheObjectWaitsForTheReleaseWhileTheAnnotatorShowsTheOut
 
 TEST_F(Rotate3DToolTest, AltClickMakesThePointerTheReferencePoint) {
   vxhost::Art* live = Cylinder();
+  // A window 400 x 200 pixels at zoom 2 showing x -100..100 and y 200..300.
+  document.viewOrigin = {-100, 300};
+  document.zoom = 2;
+  document.viewSize = {400, 200};
   ASSERT_EQ(Press({75, 30}, ai::modifier::kAlt), ai::kNoError);
   ASSERT_EQ(DragTo({80, 30}, ai::modifier::kAlt), ai::kNoError);
+  // The crosshair runs across the window through the new reference point.
+  const vxhost::Art* across = document.layers()[0]->group->firstChild->firstChild;
+  ASSERT_NE(across, nullptr);
+  const vxhost::Art* down = across->next;
+  ASSERT_NE(down, nullptr);
+  EXPECT_EQ(across->segments[0].anchor.x, -100);
+  EXPECT_EQ(across->segments[1].anchor.x, 100);
+  EXPECT_EQ(across->segments[0].anchor.y, 30);
+  EXPECT_EQ(down->segments[0].anchor.y, 300);
+  EXPECT_EQ(down->segments[1].anchor.y, 200);
+  EXPECT_EQ(down->segments[0].anchor.x, 80);
   EXPECT_EQ(document.display.annotations.back().text, "H:30.000%, V:-20.000%");
   ASSERT_EQ(Release({80, 30}, ai::modifier::kAlt), ai::kNoError);
   const vx::_3DTFilterParams stored = Stored(live);

@@ -273,6 +273,11 @@ ai::Code VELLUMiX4Plugin::OpenEffectPalette(int16_t index, bool toggle) {
   return main_.effectController->LoadFromSelection(true);
 }
 
+ai::Code ShowEffectPalette(int16_t index) {
+  auto* plugin = dynamic_cast<VELLUMiX4Plugin*>(GlobalPlugin());
+  return plugin != nullptr ? plugin->OpenEffectPalette(index, false) : ai::kNoError;
+}
+
 ai::Code VELLUMiX4Plugin::OnMenuGo(ai::MenuMessage* message) {
   VELLUMiX4Globals* globals = Globals();
   if (globals == nullptr) return ai::kNoError;

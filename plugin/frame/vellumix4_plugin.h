@@ -61,15 +61,16 @@ class VELLUMiX4Plugin : public Plugin {
   // The Fractalize controller, made now if the application's start did not make it.
   FractalizeEffectCtrlr* FractalizeController();
 
+  // Opens the palette of an effect; with `toggle` an open palette of the same
+  // effect closes instead.
+  ai::Code OpenEffectPalette(int16_t index, bool toggle);
+
   const MainObjectFields& mainFields() const { return main_; }
   MainObjectFields& mainFields() { return main_; }
 
  private:
   ai::Code HandleAnnotation(const char* selector, void* message);
   ai::Code Register();
-  // Opens the palette of an effect; with `toggle` an open palette of the same
-  // effect closes instead.
-  ai::Code OpenEffectPalette(int16_t index, bool toggle);
   void CloseEffectPalette();
   void DeleteFractalizeController();
   void CloseToolPalette();
@@ -86,5 +87,9 @@ class VELLUMiX4Plugin : public Plugin {
 
   MainObjectFields main_;
 };
+
+// Opens the palette of effect `index` unless it is open already: a tool that
+// works on an effect's record shows that effect's palette.
+ai::Code ShowEffectPalette(int16_t index);
 
 }  // namespace vx

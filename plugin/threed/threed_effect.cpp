@@ -227,8 +227,9 @@ ai::Code _3DTransPGCtrlr::Open3D() {
   params.shapeType = shape_;
   params.showMapped = shape_ == 0 ? 0 : 1;
   ShowMappedCopy() = params.showMapped;
+  // Nothing is written into the selection here: the palette takes the selected
+  // object's values next, and they must not be overwritten by the last setting.
   Refresh(refresh::kOpened);
-  if (LiveUpdateOn()) return LiveUpdate();
   return ai::kNoError;
 }
 

@@ -12,6 +12,7 @@
 #include "frame/globals.h"
 #include "frame/registration.h"
 #include "frame/suite_set.h"
+#include "frame/vellumix4_plugin.h"
 #include "threed/shape3d.h"
 #include "threed/threed_effect.h"
 #include "tools/framework/annotation_pen.h"
@@ -227,6 +228,18 @@ ai::Code _3DPGRotateToolCtrlr::MouseDown(const ai::ToolEvent& event) {
 
   SelectedArt selection;
   if (ai::Code code = selection.Read()) return code;
+  // The palette of the last 3D object's shape shows what the drag turns (an
+  // open one keeps its choice of rotations), loaded from the selection.
+  int16_t lastShape = -1;
+  for (int32_t i = 1; i < selection.count(); ++i) {
+    int16_t kind = 0;
+    if (ai::Code code = ArtKind(selection[i], &kind)) return code;
+    const int16_t shape = kind == ai::art_kind::kPluginGroup ? EffectOfLiveObject(selection[i]) : -1;
+    if (Is3DShape(shape)) lastShape = shape;
+  }
+  if (lastShape >= 0) {
+    if (ai::Code code = ShowEffectPalette(lastShape)) return code;
+  }
   for (int32_t i = 1; i < selection.count(); ++i) {
     int16_t kind = 0;
     if (ai::Code code = ArtKind(selection[i], &kind)) return code;

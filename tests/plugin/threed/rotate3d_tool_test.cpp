@@ -64,6 +64,7 @@ TEST_F(Rotate3DToolTest, TheDragsDirectionPicksTheAxisAtHalfADegreePerPixel) {
   EXPECT_DOUBLE_EQ(Stored(live).preRotY, 0) << "the first rotation stays";
 }
 
+// Opening the palette at the press keeps the object's own angles.
 TEST_F(Rotate3DToolTest, PastAFullTurnTheAngleStartsAgainFromZero) {
   vxhost::Art* live = Cylinder(355);
   DragBy(0, -20);
@@ -72,9 +73,15 @@ TEST_F(Rotate3DToolTest, PastAFullTurnTheAngleStartsAgainFromZero) {
   EXPECT_EQ(vx::TurnAngle(355, 5), 360);
 }
 
+// The press opens the shape's palette, which shows the result ("変換後");
+// with "変換前" chosen there the next drags turn the first rotation.
 TEST_F(Rotate3DToolTest, BeforeTurnsTheFirstRotationAndLabelsItInLowerCase) {
   vxhost::Art* live = Cylinder();
   vx::ShowMappedCopy() = 0;
+  ASSERT_EQ(Press({50, 50}), ai::kNoError);
+  EXPECT_EQ(vx::ShowMappedCopy(), 1) << "the palette opened on the result";
+  ASSERT_EQ(Release({50, 50}), ai::kNoError);
+  vx::ShowMappedCopy() = 0;  // what the "変換前" radio button sets
   ASSERT_EQ(Press({50, 50}), ai::kNoError);
   ASSERT_EQ(DragTo({70, 50}), ai::kNoError);
   const auto& items = document.display.annotations;

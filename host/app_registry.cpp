@@ -77,6 +77,7 @@ void AppRegistry::Forget(LoadedPlugin* owner) {
     cursorOwner = nullptr;
     cursorId = 0;
   }
+  if (currentTool != nullptr && currentTool->owner == owner) currentTool = nullptr;
   auto drop = [owner](auto& list) {
     list.erase(std::remove_if(list.begin(), list.end(), [owner](const auto& entry) { return entry->owner == owner; }),
                list.end());

@@ -106,6 +106,9 @@ class AppRegistry {
   int32_t cursorId = 0;
   LoadedPlugin* cursorOwner = nullptr;
 
+  // The tool the user works with now; null for the host's own.
+  ToolRecord* currentTool = nullptr;
+
  private:
   std::vector<std::unique_ptr<MenuGroup>> groups_;
   std::vector<std::unique_ptr<MenuItem>> items_;

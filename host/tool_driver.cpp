@@ -8,15 +8,22 @@
 namespace vxhost {
 
 bool ToolDriver::Choose(const std::string& title, ai::Code* result) {
-  tool_ = host_.app().FindToolByTitle(title);
-  if (tool_ == nullptr) return false;
+  ToolRecord* tool = host_.app().FindToolByTitle(title);
+  if (tool == nullptr) return false;
+  host_.app().currentTool = tool;
   const ai::Code code = Send(ai::selectors::kSelect, {0, 0}, 0);
   if (result != nullptr) *result = code;
   return true;
 }
 
-ai::Code ToolDriver::Deselect() { return Send(ai::selectors::kDeselect, {0, 0}, 0); }
+ai::Code ToolDriver::Deselect() {
+  const ai::Code code = Send(ai::selectors::kDeselect, {0, 0}, 0);
+  host_.app().currentTool = nullptr;
+  return code;
+}
 ai::Code ToolDriver::EditOptions() { return Send(ai::selectors::kEditOptions, {0, 0}, 0); }
+
+ToolRecord* ToolDriver::tool() const { return host_.app().currentTool; }
 
 ai::Code ToolDriver::TrackCursor(ai::RealPoint at, int16_t modifiers) {
   return Send(ai::selectors::kTrackCursor, at, modifiers);
@@ -33,7 +40,7 @@ ai::Code ToolDriver::MouseUp(ai::RealPoint at, int16_t modifiers) {
 
 ai::Code ToolDriver::Send(const char* selector, ai::RealPoint at, int16_t modifiers) {
   ai::ToolMessage message{};
-  message.tool = reinterpret_cast<ai::ToolHandle>(tool_);
+  message.tool = reinterpret_cast<ai::ToolHandle>(tool());
   message.event = {platform::TickCount(), at, modifiers};
   const ai::Code code = plugin_.Send(ai::callers::kTool, selector, message);
   DrawAnnotations(host_);

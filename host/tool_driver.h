@@ -30,12 +30,12 @@ class ToolDriver {
   // Any other selector of the tool caller, with the event given.
   ai::Code Send(const char* selector, ai::RealPoint at, int16_t modifiers);
 
-  ToolRecord* tool() const { return tool_; }
+  // The host's current tool: the one chosen here, or one a plug-in made current.
+  ToolRecord* tool() const;
 
  private:
   Host& host_;
   LoadedPlugin& plugin_;
-  ToolRecord* tool_ = nullptr;
 };
 
 }  // namespace vxhost

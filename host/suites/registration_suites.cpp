@@ -323,6 +323,33 @@ ai::Code GetToolNumber(const char* title, int32_t* number) {
   return ai::kNoError;
 }
 
+ai::Code GetSelectedTool(ai::ToolHandle* tool) {
+  if (tool == nullptr) return ai::kBadParameter;
+  VX_HOST_ENTER();
+  *tool = reinterpret_cast<ai::ToolHandle>(App().currentTool);
+  return ai::kNoError;
+}
+
+// Makes `tool` current as a click in the toolbox does: the tool that was
+// current hears "AI Deselect", the new one "AI Select".
+ai::Code SetSelectedTool(ai::ToolHandle tool) {
+  VX_HOST_ENTER();
+  AppRegistry& app = App();
+  ToolRecord* chosen = app.FindTool(tool);
+  if (chosen == nullptr) return ai::kBadParameter;
+  if (chosen == app.currentTool) return ai::kNoError;
+  const auto send = [](ToolRecord* record, const char* selector) {
+    ai::ToolMessage message{};
+    message.tool = reinterpret_cast<ai::ToolHandle>(record);
+    return record->owner != nullptr ? record->owner->Send(ai::callers::kTool, selector, message) : ai::kNoError;
+  };
+  if (ToolRecord* previous = app.currentTool) {
+    if (ai::Code code = send(previous, ai::selectors::kDeselect)) return code;
+  }
+  app.currentTool = chosen;
+  return send(chosen, ai::selectors::kSelect);
+}
+
 ai::Code SetCursor(ai::PluginRef plugin, int32_t cursorId) {
   VX_HOST_ENTER();
   AppRegistry& app = App();
@@ -352,7 +379,7 @@ const ai::PluginGroupSuite kPluginGroup = {AddPluginGroup, GetPluginGroupName, G
                                            GetDataSize,    SetDataSize,        ReadData,          WriteData};
 const ai::FilterSuite kFilter = {AddFilter, GetFilterMenuItem};
 const ai::LiveEffectSuite kLiveEffect = {AddLiveEffect, AddLiveEffectMenuItem, UpdateLiveEffectParameters};
-const ai::ToolSuite kTool = {AddTool, GetToolNumber, SetCursor};
+const ai::ToolSuite kTool = {AddTool, GetToolNumber, SetCursor, GetSelectedTool, SetSelectedTool};
 const ai::PluginSuite kPlugin = {GetOptions, SetOptions};
 
 }  // namespace

@@ -13,8 +13,10 @@
 #include "frame/globals.h"
 #include "frame/plugin.h"
 #include "frame/suite_set.h"
+#include "frame/tool_table.h"
 #include "resources/control_ids.h"
 #include "threed/shape3d.h"
+#include "tools/rotate3d/rotate3d_tool_ctrlr.h"
 #include "ui/bindings/record_binder.h"
 #include "ui/palettes/threed_palette.h"
 
@@ -122,6 +124,19 @@ std::string ShapeRowLabel(int shape, int row) {
   return label + "(" + text.unit + "):";
 }
 
+ai::Code MakeRotateToolCurrent() {
+  VELLUMiX4Globals* globals = Globals();
+  if (globals == nullptr) return ai::kNoError;
+  for (size_t i = 0; i < kToolTable.size(); ++i) {
+    if (kToolTable[i].paletteIndex != kRotate3DTool) continue;
+    ai::ToolHandle rotate = globals->tools[i], current = nullptr;
+    if (rotate == nullptr) return ai::kNoError;
+    if (ai::Code code = suites::Tool().getSelectedTool(&current)) return code;
+    return current == rotate ? ai::kNoError : suites::Tool().setSelectedTool(rotate);
+  }
+  return ai::kNoError;
+}
+
 // --- palette
 
 bool _3DTransPGViewController::OnInitDialog() {
@@ -167,7 +182,13 @@ void _3DTransPGViewController::CommitShapeRow(int row) {
   const double typed = std::strtod(edit->Text().c_str(), nullptr);
   *ShapeParam(params(), row) = std::clamp(std::isfinite(typed) ? typed : 0.0, range.editMin, range.editMax);
   ShowShapeRow(row);
+  MakeRotateToolCurrent();  // a tool that cannot be chosen leaves the edit as it is
   if (LiveUpdateOn()) LiveUpdate();
+}
+
+void _3DTransPGViewController::FieldChanged(const FieldSpec& field) {
+  PGViewController::FieldChanged(field);
+  MakeRotateToolCurrent();  // a tool that cannot be chosen leaves the change as it is
 }
 
 int _3DTransPGViewController::RowOf(int32_t id, int32_t (*idOf)(int)) const {
@@ -230,11 +251,12 @@ ai::Code _3DTransPGCtrlr::Open3D() {
   // Nothing is written into the selection here: the palette takes the selected
   // object's values next, and they must not be overwritten by the last setting.
   Refresh(refresh::kOpened);
-  return ai::kNoError;
+  return MakeRotateToolCurrent();
 }
 
 ai::Code _3DTransPGCtrlr::Apply() {
   ContextGuard context(CurrentPlugin());
+  if (ai::Code code = MakeRotateToolCurrent()) return code;
   return Apply3DShape(shape_, *static_cast<const _3DTFilterParams*>(record()));
 }
 

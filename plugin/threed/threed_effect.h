@@ -29,6 +29,7 @@ class _3DTransPGViewController : public PGViewController {
   void OnCommand(int32_t id, platform::ui::Notify code) override;
   bool OnNotify(const platform::ui::Notification& n) override;
   void OnHScroll(int32_t id, platform::ui::ScrollCode code, int32_t position) override;
+  void FieldChanged(const FieldSpec& field) override;
 
  private:
   _3DTFilterParams& params() const { return *static_cast<_3DTFilterParams*>(binder()->record()); }
@@ -64,6 +65,10 @@ class _3DTransPGCtrlr : public PGCtrlr {
 // object of `shape` carrying `record` (the selected objects of the shape are
 // released first). A failing host call reverts everything this apply changed.
 ai::Code Apply3DShape(int16_t shape, const _3DTFilterParams& record);
+
+// A 3D palette shows what the Live3D Rotate tool turns: opening it, Apply and
+// every change make that tool the host's current one when it is not.
+ai::Code MakeRotateToolCurrent();
 
 // Maps a copy of the object's wrapper group into `into`.
 ai::Code Generate3D(ai::ArtHandle object, ai::ArtHandle edit, ai::ArtHandle into, const void* record);

@@ -437,6 +437,10 @@ struct ToolSuite {
   Code (*getToolNumber)(const char* title, int32_t* number);
   // Shows the plug-in's cursor resource `cursorId` over the document.
   Code (*setCursor)(PluginRef plugin, int32_t cursorId);
+  // The tool the user works with now (null: one of the host's own), and
+  // choosing one: the previous tool is deselected, the new one selected.
+  Code (*getSelectedTool)(ToolHandle* tool);
+  Code (*setSelectedTool)(ToolHandle tool);
 };
 
 // The host's record of a plug-in's option flags.

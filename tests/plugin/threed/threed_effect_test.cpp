@@ -11,11 +11,13 @@
 #include "document/document.h"
 #include "effects/framework/live_objects.h"
 #include "frame/effect_table.h"
+#include "frame/globals.h"
 #include "plugin/effects/effect_palette_fixture.h"
 #include "resources/control_ids.h"
 #include "support/fault_sweep.h"
 #include "threed/threed_effect.h"
 #include "threed/threed_params.h"
+#include "tool_driver.h"
 
 namespace {
 
@@ -164,6 +166,25 @@ TEST_F(ThreeDEffectTest, EveryShapeMapsTheSquares) {
     ASSERT_NE(live[0]->resultGroup->firstChild, nullptr);
     EXPECT_EQ(live[0]->resultGroup->firstChild->firstChild->Children().size(), 3u);
   }
+}
+
+// A 3D palette shows what the Live3D Rotate tool turns: opening it and every
+// change make that tool current, and the tool that was current is put away.
+TEST_F(ThreeDEffectTest, OpeningAShapeAndEachChangeMakeTheRotateToolCurrent) {
+  vxhost::ToolDriver driver{host, plugin};
+  const auto current = [&] { return driver.tool() != nullptr ? driver.tool()->title : std::string(); };
+  ASSERT_TRUE(driver.Choose("ワープツール"));
+  EXPECT_EQ(vx::Globals()->currentTool, 0) << "the Warp palette is open";
+  ASSERT_EQ(OpenShape(11), ai::kNoError);
+  EXPECT_EQ(current(), "ライブ3D回転ツール");
+  EXPECT_EQ(vx::Globals()->currentTool, 13) << "the Warp tool heard its deselection";
+
+  ASSERT_TRUE(driver.Choose("ワープツール"));
+  ASSERT_EQ(user.TypeAndLeave(Palette(), t::kPerspective, "20"), 0);
+  EXPECT_EQ(current(), "ライブ3D回転ツール");
+  ASSERT_TRUE(driver.Choose("ワープツール"));
+  ASSERT_EQ(user.TypeAndLeave(Palette(), t::ParamEdit(1), "-5"), 0);
+  EXPECT_EQ(current(), "ライブ3D回転ツール") << "the shape rows count as changes too";
 }
 
 TEST_F(ThreeDEffectTest, AFailingHostCallUndoesTheWholeApply) {

@@ -127,13 +127,8 @@ ai::Code CraftModesTool::DeformCopiedPath(ToolDragState& state, ai::ArtHandle or
 
 TraceSettings CraftModesTool::Trace() const {
   const CraftModeSettings s = Settings();
-  TraceSettings trace;
   // Dynamic drags accumulate; they leave no copies.
-  trace.on = s.trace && s.mode != kCraftDynamic;
-  trace.mode = s.traceMode;
-  trace.space = s.traceSpace;
-  trace.steps = static_cast<int32_t>(std::clamp(std::round(s.traceSteps), 1.0, 4000.0));
-  return trace;
+  return TraceSettings::Of(s.trace && s.mode != kCraftDynamic, s.traceMode, s.traceSpace, s.traceSteps);
 }
 
 ai::Code CraftModesTool::PlanTrace(ToolDragState& state, const TraceList& recorded, ai::RealPoint final,

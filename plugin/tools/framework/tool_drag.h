@@ -5,6 +5,8 @@
 // copies along the drag.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "frame/host/messages.h"
@@ -19,6 +21,11 @@ struct TraceSettings {
   int16_t mode = kTraceUniform;
   double space = 10;   // "Drag Along": distance in x or y between recorded points
   int32_t steps = 24;  // the other modes
+
+  // From a tool record's trace fields; the steps become a whole number in 1..4000.
+  static TraceSettings Of(bool on, int16_t mode, double space, double steps) {
+    return {on, mode, space, static_cast<int32_t>(std::clamp(std::round(steps), 1.0, 4000.0))};
+  }
 };
 
 // What a tool plugs into the protocol.

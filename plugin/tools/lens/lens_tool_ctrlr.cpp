@@ -185,12 +185,7 @@ ai::RealPoint LensToolCtrlr::TraceExtent() const { return params().lensSize; }
 
 TraceSettings LensToolCtrlr::Trace() const {
   const LensToolParams& p = params();
-  TraceSettings trace;
-  trace.on = p.trace != 0;
-  trace.mode = p.traceMode;
-  trace.space = p.traceSpace;
-  trace.steps = static_cast<int32_t>(std::clamp(std::round(p.traceSteps), 1.0, 4000.0));
-  return trace;
+  return TraceSettings::Of(p.trace != 0, p.traceMode, p.traceSpace, p.traceSteps);
 }
 
 ai::Code LensToolCtrlr::PlanTrace(ToolDragState&, const TraceList& recorded, ai::RealPoint final, TraceList& plan) {

@@ -107,11 +107,9 @@ ai::Code RoughToolCtrlr::DeformPath(ToolDragState& state, ai::ArtHandle path) {
 }
 
 TraceSettings RoughToolCtrlr::Trace() const {
-  TraceSettings trace;
-  trace.on = params().trace != 0;
-  trace.mode = TraceModeOf(params().traceMode);
-  trace.steps = static_cast<int32_t>(std::clamp(std::round(params().traceSteps), 1.0, 4000.0));
-  return trace;
+  // Roughening has no "Drag Along", so the space is never read.
+  return TraceSettings::Of(params().trace != 0, TraceModeOf(params().traceMode), TraceSettings{}.space,
+                           params().traceSteps);
 }
 
 // Copies keep the final density (x) and step the amplitude (y) from the press.

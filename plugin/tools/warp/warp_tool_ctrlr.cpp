@@ -91,12 +91,7 @@ ai::Code WarpToolCtrlr::DeformPath(ToolDragState& state, ai::ArtHandle path) {
 
 TraceSettings WarpToolCtrlr::Trace() const {
   const WarpToolParams& p = params();
-  TraceSettings trace;
-  trace.on = p.trace != 0;
-  trace.mode = p.traceMode;
-  trace.space = p.traceSpace;
-  trace.steps = static_cast<int32_t>(std::clamp(std::round(p.traceSteps), 1.0, 4000.0));
-  return trace;
+  return TraceSettings::Of(p.trace != 0, p.traceMode, p.traceSpace, p.traceSteps);
 }
 
 ai::Code WarpToolCtrlr::PlanTrace(ToolDragState& state, const TraceList& recorded, ai::RealPoint final,

@@ -74,13 +74,9 @@ ai::Code WaveToolCtrlr::DeformPath(ToolDragState& state, ai::ArtHandle path) {
 
 TraceSettings WaveToolCtrlr::Trace() const {
   const WaveToolParams& p = params();
-  TraceSettings trace;
-  trace.on = p.trace != 0;
   // The drag records its points in "Drag Along" only.
-  trace.mode = p.traceMode == kWaveDragAlong ? int16_t{kTraceDragAlong} : int16_t{kTraceUniform};
-  trace.space = p.traceSpace;
-  trace.steps = static_cast<int32_t>(std::clamp(std::round(p.traceSteps), 1.0, 4000.0));
-  return trace;
+  const int16_t mode = p.traceMode == kWaveDragAlong ? int16_t{kTraceDragAlong} : int16_t{kTraceUniform};
+  return TraceSettings::Of(p.trace != 0, mode, p.traceSpace, p.traceSteps);
 }
 
 bool WaveToolCtrlr::ReplacesOriginal() const {
